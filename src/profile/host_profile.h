@@ -1,0 +1,19 @@
+// What identifies the host's windows, menus and controls. Exactly one profile
+// is linked into each program: the edition it drives is chosen by the build.
+#pragma once
+
+struct HostProfile {
+    const char* MainWindowClass;
+    const char* MainWindowTitle;     // the whole title, trailing space included
+    const char* DefaultHostCommand;  // started when no host path is given; quotes belong to it
+    const char* AfxWindowClass;      // a further host window, closed once the main window is found
+    int EraseMenuPosition;           // menu positions are zero-based and count separators
+    int EraseItemPosition;
+    const char* EraseDialogClass;
+    const char* EraseDialogTitle;
+    const char* EraseButtonClass;
+    const char* EraseButtonCaption;
+    int ExitMenuPosition;            // the last item of this menu is the host's exit command
+};
+
+extern const HostProfile Host;

@@ -1,0 +1,66 @@
+// Starting the erase inside the host: its menu command, then its dialog's button.
+#include "messages/message_texts.h"
+#include "messages/report_message.h"
+#include "profile/host_profile.h"
+#include "run/erase_run.h"
+
+namespace {
+constexpr DWORD PauseAfterMenuReading = 500;
+constexpr int MostMenuReadings = 11;
+constexpr DWORD PauseBeforeDialogLookUp = 500;
+constexpr int MostDialogLookUps = 21;
+constexpr DWORD PauseBeforeClick = 500;
+constexpr UINT NoCommand = static_cast<UINT>(-1);
+
+HWND FindEraseButton()
+{
+    HWND button = nullptr;
+    for (int tries = 0; button == nullptr && tries < MostDialogLookUps; ++tries) {
+        Sleep(PauseBeforeDialogLookUp);
+        // Dialog and button are looked up anew each time: the host may replace them.
+        HWND dialog = FindWindowExA(nullptr, nullptr, Host.EraseDialogClass, Host.EraseDialogTitle);
+        if (dialog != nullptr) {
+            button = FindWindowExA(dialog, nullptr, Host.EraseButtonClass, Host.EraseButtonCaption);
+        }
+    }
+    return button;
+}
+
+StepResult ClickEraseButton()
+{
+    HWND button = FindEraseButton();
+    if (button == nullptr) {
+        ReportMessage(EraseButtonNotFoundText, MessageKind::Error);
+        return false;
+    }
+    Sleep(PauseBeforeClick);
+    const bool queued = SendNotifyMessageA(button, BM_CLICK, 0, 0) != 0;
+    if (!queued) ReportMessage(EraseButtonNotPressedText, MessageKind::Error);
+    return queued;
+}
+}  // namespace
+
+StepResult InvokeEraseCommand()
+{
+    HMENU eraseMenu = nullptr;
+    for (int readings = 0; eraseMenu == nullptr && readings < MostMenuReadings; ++readings) {
+        Run.HostMenu = GetMenu(Run.HostWindow);
+        eraseMenu = GetSubMenu(Run.HostMenu, Host.EraseMenuPosition);
+        Sleep(PauseAfterMenuReading);  // also after the reading that succeeds
+    }
+    const UINT command = GetMenuItemID(eraseMenu, Host.EraseItemPosition);
+    const bool queued =
+        command != NoCommand && SendNotifyMessageA(Run.HostWindow, WM_COMMAND, command, 0) != 0;
+    if (!queued) ReportMessage(EraseMenuNotSelectedText, MessageKind::Error);
+    return queued;
+}
+
+StepResult PressEraseButton()
+{
+    try {
+        return ClickEraseButton();
+    } catch (...) {
+        ReportMessage(EraseNotStartedText, MessageKind::Error);
+        return false;
+    }
+}

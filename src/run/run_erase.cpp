@@ -1,0 +1,55 @@
+#include "run/erase_run.h"
+
+RunState Run;
+
+namespace {
+constexpr DWORD PauseBeforeEraseButton = 1000;  // lets the host open its erase dialog
+constexpr DWORD PauseAfterClick = 30000;        // no erase ends sooner; saves 30 polls
+constexpr DWORD PauseBeforeExitCommand = 500;   // lets the host settle after the erase
+
+bool StartOrFindHost()
+{
+    // A host that is already running is used as it is; the command line is
+    // then never read.
+    return FindRunningHost() || LaunchHost();
+}
+
+bool EraseDisc()
+{
+    if (!StartOrFindHost()) return false;
+    if (!WaitForHostWindow()) return false;
+    CloseHostAfxWindow();
+    SetForegroundWindow(Run.HostWindow);
+    if (!InvokeEraseCommand()) return false;
+    Sleep(PauseBeforeEraseButton);
+    if (!PressEraseButton()) return false;
+    Sleep(PauseAfterClick);
+    return WaitForEraseEnd();
+}
+}  // namespace
+
+void RunErase()
+{
+    Run = RunState{nullptr, nullptr, true};
+    if (EraseDisc()) {
+        if (!Run.CloseHostAfterErase) {
+            MessageBeep(MB_OK);
+        } else {
+            Sleep(PauseBeforeExitCommand);
+            if (ExitHostViaMenu()) MessageBeep(MB_OK);
+        }
+    }
+    ExitProcess(0);
+}
+
+void RunProgram()
+{
+    try {
+        RunErase();
+    } catch (...) {
+        // Only the two guarded steps catch faults. One that escapes any other
+        // step ends the run here rather than in the runtime's error box: the
+        // run is unattended and its exit status is 0 whatever the outcome.
+    }
+    ExitProcess(0);
+}
