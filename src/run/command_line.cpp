@@ -69,15 +69,15 @@ std::string ParseCommandLine()
     if (arguments.Count == 0) return Host.DefaultHostCommand;
     if (arguments.Count == 1) {
         if (arguments.First != NoCloseSwitch) return arguments.First;
-        Run.CloseHostAfterErase = false;
+        ThisRun.CloseHostAfterErase = false;
         return Host.DefaultHostCommand;
     }
     // Two or more: a second argument that begins with a slash is a switch
     // beside the path; otherwise the second argument is the path.
     if (StartsWithSlash(arguments.Second)) {
-        if (arguments.Second == NoCloseSwitch) Run.CloseHostAfterErase = false;
+        if (arguments.Second == NoCloseSwitch) ThisRun.CloseHostAfterErase = false;
         return arguments.First;
     }
-    if (arguments.First == NoCloseSwitch) Run.CloseHostAfterErase = false;
+    if (arguments.First == NoCloseSwitch) ThisRun.CloseHostAfterErase = false;
     return arguments.Second;
 }

@@ -23,11 +23,11 @@ StepResult ReportWatchOutcome(bool exists, bool enabled)
 StepResult SendExitCommand(bool& queued)
 {
     // The menu bar as InvokeEraseCommand read it; its first menu ends with Exit.
-    HMENU menu = GetSubMenu(Run.HostMenu, Host.ExitMenuPosition);
+    HMENU menu = GetSubMenu(ThisRun.HostMenu, Host.ExitMenuPosition);
     const int items = GetMenuItemCount(menu);
     const UINT command = GetMenuItemID(menu, items - 1);
     if (command != NoCommand) {
-        queued = SendNotifyMessageA(Run.HostWindow, WM_COMMAND, command, 0) != 0;
+        queued = SendNotifyMessageA(ThisRun.HostWindow, WM_COMMAND, command, 0) != 0;
     }
     if (!queued) ReportMessage(ExitCommandFailedText, MessageKind::Error);
     return queued;
@@ -43,8 +43,8 @@ StepResult WaitForEraseEnd()
     try {
         for (int polls = 0; exists && !enabled && polls < MostPolls; ++polls) {
             Sleep(PauseBeforePoll);
-            exists = IsWindow(Run.HostWindow) != 0;
-            enabled = IsWindowEnabled(Run.HostWindow) != 0;
+            exists = IsWindow(ThisRun.HostWindow) != 0;
+            enabled = IsWindowEnabled(ThisRun.HostWindow) != 0;
         }
     } catch (...) {
         // Not a guard: the user still hears how the watch stood, and the

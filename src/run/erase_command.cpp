@@ -44,13 +44,13 @@ StepResult InvokeEraseCommand()
 {
     HMENU eraseMenu = nullptr;
     for (int readings = 0; eraseMenu == nullptr && readings < MostMenuReadings; ++readings) {
-        Run.HostMenu = GetMenu(Run.HostWindow);
-        eraseMenu = GetSubMenu(Run.HostMenu, Host.EraseMenuPosition);
+        ThisRun.HostMenu = GetMenu(ThisRun.HostWindow);
+        eraseMenu = GetSubMenu(ThisRun.HostMenu, Host.EraseMenuPosition);
         Sleep(PauseAfterMenuReading);  // also after the reading that succeeds
     }
     const UINT command = GetMenuItemID(eraseMenu, Host.EraseItemPosition);
     const bool queued =
-        command != NoCommand && SendNotifyMessageA(Run.HostWindow, WM_COMMAND, command, 0) != 0;
+        command != NoCommand && SendNotifyMessageA(ThisRun.HostWindow, WM_COMMAND, command, 0) != 0;
     if (!queued) ReportMessage(EraseMenuNotSelectedText, MessageKind::Error);
     return queued;
 }

@@ -16,7 +16,7 @@ struct RunState {
 };
 
 // The one run of this process; set to its initial values by RunErase.
-extern RunState Run;
+extern RunState ThisRun;
 
 // The program's entry: runs the steps in order and ends the process with
 // status 0. Does not return.

@@ -11,20 +11,20 @@ constexpr int MostLookUps = 21;
 
 StepResult FindRunningHost()
 {
-    Run.HostWindow = FindWindowA(Host.MainWindowClass, Host.MainWindowTitle);
-    if (Run.HostWindow == nullptr) return false;  // a cold start: not a failure to report
+    ThisRun.HostWindow = FindWindowA(Host.MainWindowClass, Host.MainWindowTitle);
+    if (ThisRun.HostWindow == nullptr) return false;  // a cold start: not a failure to report
     // The user started this host; it stays running after the erase.
-    Run.CloseHostAfterErase = false;
+    ThisRun.CloseHostAfterErase = false;
     return true;
 }
 
 StepResult WaitForHostWindow()
 {
-    for (int lookUps = 0; Run.HostWindow == nullptr && lookUps < MostLookUps; ++lookUps) {
+    for (int lookUps = 0; ThisRun.HostWindow == nullptr && lookUps < MostLookUps; ++lookUps) {
         Sleep(PauseBeforeLookUp);
-        Run.HostWindow = FindWindowA(Host.MainWindowClass, Host.MainWindowTitle);
+        ThisRun.HostWindow = FindWindowA(Host.MainWindowClass, Host.MainWindowTitle);
     }
-    if (Run.HostWindow != nullptr) return true;
+    if (ThisRun.HostWindow != nullptr) return true;
     ReportMessage(MainWindowNotFoundText, MessageKind::Error);
     return false;
 }

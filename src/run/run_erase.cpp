@@ -1,6 +1,6 @@
 #include "run/erase_run.h"
 
-RunState Run;
+RunState ThisRun;
 
 namespace {
 constexpr DWORD PauseBeforeEraseButton = 1000;  // lets the host open its erase dialog
@@ -19,7 +19,7 @@ bool EraseDisc()
     if (!StartOrFindHost()) return false;
     if (!WaitForHostWindow()) return false;
     CloseHostAfxWindow();
-    SetForegroundWindow(Run.HostWindow);
+    SetForegroundWindow(ThisRun.HostWindow);
     if (!InvokeEraseCommand()) return false;
     Sleep(PauseBeforeEraseButton);
     if (!PressEraseButton()) return false;
@@ -30,9 +30,9 @@ bool EraseDisc()
 
 void RunErase()
 {
-    Run = RunState{nullptr, nullptr, true};
+    ThisRun = RunState{nullptr, nullptr, true};
     if (EraseDisc()) {
-        if (!Run.CloseHostAfterErase) {
+        if (!ThisRun.CloseHostAfterErase) {
             MessageBeep(MB_OK);
         } else {
             Sleep(PauseBeforeExitCommand);

@@ -41,6 +41,7 @@ struct Desktop {
     std::multimap<std::pair<Millis, std::uint64_t>, std::function<void()>> Agenda;
     std::vector<std::pair<std::string, std::function<void()>>> Programs;
     std::string CommandLine;
+    std::optional<int> ShellResult;
     std::vector<Fault> Faults;
     std::array<int, OpCount> Counts{};
     std::vector<Call> Calls;
@@ -331,6 +332,8 @@ void InstallProgram(const std::string& path, std::function<void()> onStart)
     D().Programs.emplace_back(path, std::move(onStart));
 }
 
+void ForceShellResult(int result) { D().ShellResult = result; }
+
 void SetCommandLine(const std::string& line) { D().CommandLine = line; }
 
 void InjectFault(Op op, int callNumber, FaultKind kind) { D().Faults.push_back(Fault{op, callNumber, kind}); }
@@ -502,6 +505,7 @@ HINSTANCE ShellExecuteA(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parame
             Quote(directory) + ", " + Number(showCommand),
         asHandle(sim::ShellFileNotFound),
         [&] {
+            if (D().ShellResult) return asHandle(*D().ShellResult);
             const std::string path = sim::WithoutEnclosingQuotes(file != nullptr ? file : "");
             for (const auto& [program, onStart] : D().Programs) {
                 if (!path.empty() && sim::SameText(program, path.c_str())) {

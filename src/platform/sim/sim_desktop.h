@@ -97,6 +97,8 @@ void After(Millis delay, std::function<void()> action);
 constexpr int ShellFileNotFound = 2;
 constexpr int ShellStarted = 42;
 void InstallProgram(const std::string& path, std::function<void()> onStart);
+// Makes every later ShellExecuteA answer this number, whatever the file.
+void ForceShellResult(int result);
 
 void SetCommandLine(const std::string& line);
 
