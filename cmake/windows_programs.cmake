@@ -1,0 +1,29 @@
+# Windows builds: the two programs, linked against the real user32, kernel32
+# and shell32, fully static so they need no DLL a Windows user lacks.
+enable_language(RC)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+set(VESKARA_ICON ${CMAKE_BINARY_DIR}/res/veskara.ico)
+add_custom_command(OUTPUT ${VESKARA_ICON}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/res
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tools/make_icon.py ${VESKARA_ICON}
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_icon.py
+  COMMENT "Drawing the programs' icon")
+add_custom_target(veskara_icon DEPENDS ${VESKARA_ICON})
+
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${CMAKE_BINARY_DIR}/res -I ${CMAKE_SOURCE_DIR}/res -c 932")
+set(VESKARA_WINDOWS_LINK_OPTIONS -static -mwindows -s -Wl,--gc-sections)
+add_compile_options(-ffunction-sections -fdata-sections)
+
+foreach(edition IN LISTS VESKARA_EDITIONS)
+  add_executable(veskara_${edition} WIN32 src/run/win_main.cpp res/veskara_${edition}.rc)
+  target_link_libraries(veskara_${edition} PRIVATE veskara_logic veskara_edition_${edition} user32 shell32)
+  target_link_options(veskara_${edition} PRIVATE ${VESKARA_WINDOWS_LINK_OPTIONS})
+  add_dependencies(veskara_${edition} veskara_icon)
+  set_source_files_properties(res/veskara_${edition}.rc PROPERTIES
+    OBJECT_DEPENDS "${VESKARA_ICON};${CMAKE_SOURCE_DIR}/res/veskara.rc")
+endforeach()
+
+if(VESKARA_TESTS)
+  add_subdirectory(tests/windows)
+endif()
