@@ -202,6 +202,12 @@ const ConformanceCase Cases[] = {
          DestroyTestWindow(window);
          return Expect<long long>("SendNotifyMessageA", SendNotifyMessageA(window, WM_COMMAND, 7, 0) != 0, 0);
      }},
+    {"SendNotifyMessageA to a window that its own thread destroyed fails",
+     [] {
+         HWND window = MakeWindowDestroyedByOtherThread();
+         return First({Expect<long long>("IsWindow", IsWindow(window) != 0, 0),
+                       Expect<long long>("SendNotifyMessageA", SendNotifyMessageA(window, BM_CLICK, 0, 0) != 0, 0)});
+     }},
 };
 
 }  // namespace

@@ -27,5 +27,8 @@ HMENU AttachMenuBar(HWND window);
 HWND MakeBusyWindowOnOtherThread(DWORD busyMs);
 int MessagesHandled();
 
+// A window that another thread made and has destroyed again; its handle.
+HWND MakeWindowDestroyedByOtherThread();
+
 // Milliseconds on the clock the operations run by.
 unsigned long NowMs();

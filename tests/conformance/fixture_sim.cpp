@@ -59,6 +59,13 @@ HWND MakeBusyWindowOnOtherThread(DWORD busyMs)
                              });
 }
 
+HWND MakeWindowDestroyedByOtherThread()
+{
+    HWND window = sim::CreateWindow("Button", "Erase", nullptr, sim::HostThread);
+    sim::DestroyWindow(window);
+    return window;
+}
+
 int MessagesHandled() { return Handled; }
 
 unsigned long NowMs() { return static_cast<unsigned long>(sim::Now()); }

@@ -102,6 +102,25 @@ HWND MakeBusyWindowOnOtherThread(DWORD busyMs)
     return busy.Window;
 }
 
+namespace {
+DWORD WINAPI MakeAndDestroy(LPVOID result)
+{
+    HWND window = CreateWindowExA(0, "Button", "Erase", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(window);
+    *static_cast<HWND*>(result) = window;
+    return 0;
+}
+}  // namespace
+
+HWND MakeWindowDestroyedByOtherThread()
+{
+    static HWND window;
+    HANDLE thread = CreateThread(nullptr, 0, MakeAndDestroy, &window, 0, nullptr);
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    return window;
+}
+
 int MessagesHandled() { return static_cast<int>(Handled); }
 
 unsigned long NowMs() { return GetTickCount(); }

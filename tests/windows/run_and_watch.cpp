@@ -4,9 +4,13 @@
 // reports its exit status.
 //
 //   run_and_watch.exe REPORT COMMAND LINE OF THE PROGRAM...
+// or, to hand over a command line byte for byte (quotes and all), with the
+// program's whole command line in the environment variable VESKARA_COMMAND_LINE:
+//   run_and_watch.exe REPORT
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -84,6 +88,7 @@ std::string IconKind(HWND box)
 void HandleBox(HWND box)
 {
     Sleep(400);  // let the box paint itself before it is read off the screen
+    if (!IsWindow(box)) return;
     char text[1024];
     const int length = GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     char caption[64];
@@ -103,7 +108,8 @@ int main()
     while (!ReportPath.empty() && (ReportPath.back() == ' ' || ReportPath.back() == '"')) ReportPath.pop_back();
     if (!ReportPath.empty() && ReportPath.front() == '"') ReportPath.erase(0, 1);
 
-    std::string line = commandLine;
+    const char* exact = std::getenv("VESKARA_COMMAND_LINE");
+    std::string line = exact != nullptr ? exact : commandLine;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

@@ -11,6 +11,8 @@ constexpr char MainTitle[] = "Nero - Burning Rom - ";
 constexpr char AfxClass[] = "Afx:400000:0:10011:0:0";
 constexpr UINT_PTR ShowWindowTimer = 1;
 constexpr UINT_PTR EraseTimer = 2;
+constexpr UINT_PTR CrashTimer = 3;
+constexpr UINT_PTR QuitTimer = 4;
 constexpr int EraseButtonId = 1001;
 
 StandInOptions Options;
@@ -47,7 +49,7 @@ HMENU MakeMenuBar()
     HMENU bar = CreateMenu();
     const char* names[] = {"File", "Edit", "View", "Recorder", "Extras"};
     for (int m = 0; m < 5; ++m) {
-        HMENU popup = m == 0   ? MakePopup(6, 5, StandInExitCommand)
+        HMENU popup = m == 0   ? MakePopup(Options.EmptyExitMenu ? 0 : 6, 5, StandInExitCommand)
                       : m == 3 ? MakePopup(9, 6, StandInEraseCommand)
                                : MakePopup(4, -1, 0);
         AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), names[m]);
@@ -61,7 +63,11 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         Report("click");
         DestroyWindow(dialog);
         Dialog = nullptr;
-        if (!Options.EraseNever) SetTimer(MainWindow, EraseTimer, Options.EraseMs, nullptr);
+        if (Options.CrashMs != 0) {
+            SetTimer(MainWindow, CrashTimer, Options.CrashMs, nullptr);
+        } else if (!Options.EraseNever) {
+            SetTimer(MainWindow, EraseTimer, Options.EraseMs, nullptr);
+        }
         return TRUE;
     }
     return FALSE;
@@ -100,10 +106,13 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         }
         return 0;
     case WM_TIMER:
+        KillTimer(window, wParam);
         if (wParam == EraseTimer) {
-            KillTimer(window, EraseTimer);
             EnableWindow(window, TRUE);
             Report("erase finished");
+        } else if (wParam == CrashTimer) {
+            Report("vanishes while erasing");
+            DestroyWindow(window);
         }
         return 0;
     case WM_CLOSE:
@@ -169,6 +178,9 @@ StandInOptions ParseStandInOptions(const char* words)
         if (key == "no-dialog") options.NoDialog = true;
         if (key == "erase-ms") options.EraseMs = std::strtoul(value.c_str(), nullptr, 10);
         if (key == "erase-never") options.EraseNever = true;
+        if (key == "crash-ms") options.CrashMs = std::strtoul(value.c_str(), nullptr, 10);
+        if (key == "empty-exit-menu") options.EmptyExitMenu = true;
+        if (key == "quit-after") options.QuitAfterMs = std::strtoul(value.c_str(), nullptr, 10);
         if (key == "report") options.Report = value;
     }
     return options;
@@ -185,6 +197,7 @@ void RunStandInHost(const StandInOptions& options)
     }
     // A hidden helper window carries the start-up timer until the main window exists.
     HWND helper = CreateWindowExA(0, "Static", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    if (Options.QuitAfterMs != 0) SetTimer(helper, QuitTimer, Options.QuitAfterMs, nullptr);
     if (!Options.NoWindow) {
         if (Options.WindowDelay == 0) {
             ShowMainWindow();
@@ -195,7 +208,8 @@ void RunStandInHost(const StandInOptions& options)
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         if (message.message == WM_TIMER && message.hwnd == helper) {
-            KillTimer(helper, ShowWindowTimer);
+            KillTimer(helper, message.wParam);
+            if (message.wParam == QuitTimer) break;
             ShowMainWindow();
             continue;
         }
@@ -204,5 +218,7 @@ void RunStandInHost(const StandInOptions& options)
         DispatchMessageA(&message);
     }
     DestroyWindow(helper);
+    if (MainWindow != nullptr && IsWindow(MainWindow)) DestroyWindow(MainWindow);
+    if (AfxWindow != nullptr) DestroyWindow(AfxWindow);
     Report("exited");
 }

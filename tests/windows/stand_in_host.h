@@ -16,11 +16,15 @@ struct StandInOptions {
     bool NoDialog = false;        // the erase command opens nothing
     DWORD EraseMs = 3000;         // how long the main window stays disabled after the click
     bool EraseNever = false;
+    DWORD CrashMs = 0;            // nonzero: vanishes this long after the click instead of finishing
+    bool EmptyExitMenu = false;   // the first menu has no items
+    DWORD QuitAfterMs = 0;        // nonzero: exits by itself this long after starting
     std::string Report;           // file the host appends its lines to
 };
 
 // Reads options written as words: east, title-suffix=TEXT, window-delay=MS,
-// no-window, no-afx, no-dialog, erase-ms=MS, erase-never, report=PATH.
+// no-window, no-afx, no-dialog, erase-ms=MS, erase-never, crash-ms=MS,
+// empty-exit-menu, quit-after=MS, report=PATH.
 StandInOptions ParseStandInOptions(const char* words);
 
 // Runs the host on the calling thread until it exits (exit command or WM_QUIT).

@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Runs every test of the project, from a fresh machine on (installs what it
+# needs, as root):
+#   1. the run's tests, native, against the simulated desktop (both editions),
+#      and the conformance table of the simulated desktop;
+#   2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. whole simulated runs under valgrind;
+#   4. a bounded fuzz run of the command line (60 s unless FUZZ_SECONDS says);
+#   5. the two Windows programs, cross-built and read back (machine, imports,
+#      size, version resources, icon);
+#   6. under Wine: the conformance table against the real user32, and the
+#      end-to-end runs of the real programs with the stand-in host.
+# Ends with one line "total: N passed, N failed"; exits non-zero on any failure.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+jobs=$(nproc)
+logs=build/test-logs
+./scripts/install-deps.sh test || exit 1
+mkdir -p "$logs"
+
+total_passed=0
+total_failed=0
+summary=()
+
+# Runs one step, keeps its output, and adds its closing counts to the totals.
+step() {
+  local name=$1
+  shift
+  local log="$logs/$name.log"
+  echo "== $name"
+  local started=$SECONDS
+  "$@" 2>&1 | tee "$log"
+  local status=${PIPESTATUS[0]}
+  local passed=0 failed=0 line
+  if line=$(grep -E '[0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1) && [ -n "$line" ]; then
+    failed=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
+    passed=$(( $(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$line") - failed ))
+  elif line=$(grep -E '^([a-z -]+: )?[0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1) && [ -n "$line" ]; then
+    passed=$(sed -E 's/^([a-z -]+: )?([0-9]+) passed, ([0-9]+) failed.*/\2/' <<<"$line")
+    failed=$(sed -E 's/^([a-z -]+: )?([0-9]+) passed, ([0-9]+) failed.*/\3/' <<<"$line")
+  fi
+  if [ "$status" -ne 0 ] && [ "$failed" -eq 0 ]; then failed=1; fi
+  total_passed=$((total_passed + passed))
+  total_failed=$((total_failed + failed))
+  summary+=("$(printf '%-22s %4d passed, %2d failed, %4d s' "$name" "$passed" "$failed" $((SECONDS - started)))")
+}
+
+configure_and_build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" "$@" >/dev/null && cmake --build "$dir" -j "$jobs" 2>&1 | grep -E 'warning|error' ; test "${PIPESTATUS[0]}" -eq 0
+}
+
+native_tests() {
+  configure_and_build build/native -DVESKARA_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo || return 1
+  ctest --test-dir build/native -j "$jobs" --output-on-failure | tail -n 5
+}
+
+sanitizer_tests() {
+  configure_and_build build/sanitize -DVESKARA_TESTS=ON -DVESKARA_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_COMPILER=clang++ \
+    "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" || return 1
+  ctest --test-dir build/sanitize -j "$jobs" --output-on-failure | tail -n 5
+}
+
+valgrind_runs() {
+  ./tests/valgrind_runs.sh build/native
+}
+
+fuzz_run() {
+  ./tests/fuzz/run_fuzz.sh build/sanitize "${FUZZ_SECONDS:-60}"
+}
+
+windows_builds() {
+  configure_and_build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DCMAKE_BUILD_TYPE=MinSizeRel || return 1
+  configure_and_build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DMINGW_ARCH=x86_64 \
+    -DVESKARA_TESTS=ON -DCMAKE_BUILD_TYPE=MinSizeRel || return 1
+  /usr/bin/python3 tests/windows/check_artifacts.py build/win32
+}
+
+# Wine: a prefix of our own, the 64-bit loader (see install-deps.sh), a
+# Japanese code page, and an X server for the conformance table.
+export WINEPREFIX="$root/build/wine/prefix" WINEDEBUG=-all LANG=ja_JP.UTF-8 WINE=/usr/lib/wine/wine64
+xvfb_pid=
+cleanup() {
+  wineserver -k >/dev/null 2>&1
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1
+}
+trap cleanup EXIT
+
+wine_conformance() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    "$WINE" wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+  Xvfb :89 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  sleep 1
+  DISPLAY=:89 "$WINE" build/win64/tests/windows/conformance_win32.exe
+  local status=$?
+  wineserver -k
+  wineserver -w
+  return $status
+}
+
+wine_end_to_end() {
+  python3 tests/windows/e2e.py build/win64 4
+}
+
+step native-tests native_tests
+step sanitizer-tests sanitizer_tests
+step valgrind valgrind_runs
+step fuzz fuzz_run
+step windows-programs windows_builds
+step wine-conformance wine_conformance
+step wine-end-to-end wine_end_to_end
+
+echo
+printf '%s\n' "${summary[@]}"
+echo "total: $total_passed passed, $total_failed failed"
+[ "$total_failed" -eq 0 ]

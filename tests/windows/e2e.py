@@ -1,0 +1,231 @@
+#!/usr/bin/env python3
+"""End-to-end runs of the real Windows programs under Wine.
+
+The programs are started as a user would start them (through run_and_watch.exe,
+which also plays the user at every message box: it reads the box's text bytes
+and icon and presses OK). The host is the stand-in host: a separate process
+where Wine allows it, and a thread of the program itself (inprocess_run_*.exe)
+for the menu, dialog, watch and exit steps, because Wine cannot read another
+process's menus.
+
+Every program of one Wine prefix shares its desktop (a box or a host of one
+scenario would be found by another), so scenarios run in lanes: each lane has
+a copy of the prefix and an X server of its own, and runs its scenarios one
+after another; the lanes run side by side.
+
+Usage: e2e.py BUILD_DIR [LANES [NAME_PART]]   (a Windows build made with VESKARA_TESTS=ON;
+NAME_PART runs only the scenarios whose names contain it)
+Needs: WINE (the loader to use), WINEPREFIX (a booted prefix, not in use),
+Xvfb, and the ja_JP.UTF-8 locale for a Japanese system code page.
+"""
+import concurrent.futures
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/win64")
+LANES = int(sys.argv[2]) if len(sys.argv) > 2 else 4
+ONLY = sys.argv[3] if len(sys.argv) > 3 else ""
+WINE = os.environ.get("WINE", "wine")
+WORK = tempfile.mkdtemp(prefix="veskara-e2e-")
+
+# The catalogue, written out here on its own (UTF-8 source, encoded to code page 932).
+ERASE_COMMAND = {"west": "Erase ReWritable...", "east": "メディアの消去..."}
+BUTTON = {"west": "Erase", "east": "消去"}
+
+
+def message(key, edition="west", number=None):
+    texts = {
+        "M1": "Nero を起動できませんでした。\r\nエラーコード： %d" % (number if number is not None else 0),
+        "M2": "メインウィンドウの取得に失敗しました。",
+        "M3": '"%s" メニューを選択できませんでした。' % ERASE_COMMAND[edition],
+        "M4": '"%s" ボタンを見つけられませんでした。' % BUTTON[edition],
+        "M5": '"%s" ボタンを押せませんでした。' % BUTTON[edition],
+        "M7": "タイムアウト。\r\n手動で Nero を終了させて下さい。",
+        "M8": "Nero を見失いました。\u3000終了します。",
+        "M9": 'メニューから "終了" を実行できませんでした。',
+    }
+    icon = "info" if key in ("M7", "M8") else "error"
+    return "box %s %s caption=Veskara" % (icon, texts[key].encode("cp932").hex().upper())
+
+
+def win(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def exe(name):
+    for folder in (BUILD, os.path.join(BUILD, "tests", "windows")):
+        path = os.path.join(folder, name + ".exe")
+        if os.path.exists(path):
+            return path
+    raise SystemExit("missing program %s in %s" % (name, BUILD))
+
+
+def read_lines(path):
+    try:
+        with open(path, "rb") as f:
+            return [line.decode("latin-1").rstrip("\r\n") for line in f]
+    except FileNotFoundError:
+        return []
+
+
+def wait_for(path, line, seconds=20):
+    end = time.time() + seconds
+    while time.time() < end:
+        if line in read_lines(path):
+            return True
+        time.sleep(0.1)
+    return False
+
+
+class Scenario:
+    def __init__(self, name, seconds, program, arguments="", host=None, host_process=None, expect_boxes=(),
+                 host_has=(), host_lacks=()):
+        self.name = name
+        self.estimate = seconds         # about how long it runs, to balance the lanes
+        self.seconds = 0.0
+        self.program = program          # "veskara_west" or "inprocess_run_east", ...
+        self.arguments = arguments      # the program's arguments, as typed
+        self.host = host                # stand-in options for a host the shell or the program starts
+        self.host_process = host_process  # stand-in options for a host already running as its own process
+        self.expect_boxes = list(expect_boxes)
+        self.host_has = list(host_has)
+        self.host_lacks = list(host_lacks)
+
+    def run(self, lane_env):
+        report = os.path.join(WORK, self.name + ".run.txt")
+        host_report = os.path.join(WORK, self.name + ".host.txt")
+        env = dict(lane_env)
+        running = None
+        if self.host is not None:
+            env["VESKARA_STAND_IN"] = self.host + " report=" + win(host_report)
+        if self.host_process is not None:
+            host_env = dict(env, VESKARA_STAND_IN=self.host_process + " report=" + win(host_report))
+            running = subprocess.Popen([WINE, exe("stand_in_host")], env=host_env,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if not wait_for(host_report, "main window shown"):
+                return ["the already running host never showed its main window"]
+        command = '"%s" %s' % (win(exe(self.program)), self.arguments)
+        started = time.time()
+        env["VESKARA_COMMAND_LINE"] = command
+        subprocess.run([WINE, exe("run_and_watch"), win(report)], env=env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+        self.seconds = time.time() - started
+        # Whatever the scenario left running (a host) goes, so the next one starts on an empty desktop.
+        subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if running is not None:
+            running.wait()
+        lines = read_lines(report)
+        host_lines = read_lines(host_report)
+        failures = []
+        boxes = [line for line in lines if line.startswith("box ")]
+        if boxes != self.expect_boxes:
+            failures.append("boxes: wanted %s, got %s" % (self.expect_boxes, boxes))
+        exits = [line for line in lines if line.startswith("exit ")]
+        if len(exits) != 1 or not exits[0].startswith("exit 0 "):
+            failures.append("exit status: wanted 0, got %s" % exits)
+        for line in self.host_has:
+            if host_lines.count(line) != 1:
+                failures.append("host report: wanted %r once, got %s" % (line, host_lines))
+        for line in self.host_lacks:
+            if line in host_lines:
+                failures.append("host report: did not want %r, got %s" % (line, host_lines))
+        return failures
+
+
+def scenarios():
+    missing = r"C:\Program Files\Nowhere\nero.exe"
+    stand_in = win(exe("stand_in_host"))
+    idle = win(exe("idle"))
+    quick = "erase-ms=2000"
+    full_run = ["started", "main window shown", "afx closed", "erase command", "dialog opened", "click",
+                "erase finished"]
+    return [
+        # Separate processes: start, look-up and the Afx window work across processes under Wine.
+        Scenario("missing_host_path_west", 4, "veskara_west", '"%s"' % missing,
+                 expect_boxes=[message("M1", number=2)]),
+        Scenario("missing_host_path_east_noclose", 4, "veskara_east", '/NoClose "%s"' % missing,
+                 expect_boxes=[message("M1", "east", number=2)]),
+        Scenario("lower_case_switch_is_a_path", 4, "veskara_west", "/noclose",
+                 expect_boxes=[message("M1", number=2)]),
+        Scenario("main_window_never_appears", 15, "veskara_west", stand_in, host="no-window quit-after=20000",
+                 expect_boxes=[message("M2")], host_has=["started"], host_lacks=["afx closed"]),
+        Scenario("main_window_title_only_begins_right", 15, "veskara_east", stand_in,
+                 host="title-suffix=Untitled quit-after=20000", expect_boxes=[message("M2")],
+                 host_has=["started", "main window shown"], host_lacks=["afx closed"]),
+        # Wine cannot read the menus of another process: the run gets as far as the menu and says so (M3).
+        Scenario("cold_start_through_the_shell", 12, "veskara_west", stand_in + " /NoClose",
+                 host="window-delay=1000 quit-after=25000", expect_boxes=[message("M3")],
+                 host_has=["started", "main window shown", "afx closed"], host_lacks=["erase command"]),
+        Scenario("already_running_host_command_line_ignored", 10, "veskara_west", '"%s" /NoClose' % missing,
+                 host_process="quit-after=30000", expect_boxes=[message("M3")],
+                 host_has=["started", "afx closed"], host_lacks=["erase command"]),
+        # The same process: the whole run on a real user32.
+        Scenario("inprocess_cold_start_exits_host_via_menu", 40, "inprocess_run_west", idle,
+                 host="window-delay=1500 " + quick, host_has=full_run + ["exit command", "run ended with status 0"]),
+        Scenario("inprocess_running_host_east_left_running", 38, "inprocess_run_east", '"%s" /NoClose' % missing,
+                 host="east " + quick, host_has=full_run + ["run ended with status 0"], host_lacks=["exit command"]),
+        Scenario("inprocess_other_edition_dialog_not_found", 15, "inprocess_run_west", "", host="east",
+                 expect_boxes=[message("M4")], host_has=["erase command", "dialog opened"], host_lacks=["click"]),
+        Scenario("inprocess_host_vanishes_while_erasing", 40, "inprocess_run_west", "", host="crash-ms=5000",
+                 expect_boxes=[message("M8")], host_has=["click", "vanishes while erasing"]),
+        Scenario("inprocess_exit_menu_empty", 42, "inprocess_run_west", idle,
+                 host="window-delay=1500 empty-exit-menu " + quick, expect_boxes=[message("M9")],
+                 host_has=["erase finished"], host_lacks=["exit command"]),
+        Scenario("inprocess_erase_never_ends", 125, "inprocess_run_east", "/NoClose", host="east erase-never",
+                 expect_boxes=[message("M7")], host_has=["click"], host_lacks=["erase finished"]),
+    ]
+
+
+def start_lane(number):
+    """A copy of the prefix and an X server of the lane's own."""
+    display = ":%d" % (90 + number)
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    prefix = os.path.join(WORK, "prefix%d" % number)
+    shutil.copytree(os.environ["WINEPREFIX"], prefix, symlinks=True)
+    env = dict(os.environ, WINEPREFIX=prefix, DISPLAY=display)
+    return xvfb, env
+
+
+def stop_lane(xvfb, env):
+    subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    xvfb.terminate()
+    xvfb.wait()
+
+
+def run_lane(number, lane):
+    xvfb, env = start_lane(number)
+    try:
+        return [(s, s.run(env)) for s in lane]
+    finally:
+        stop_lane(xvfb, env)
+
+
+def main():
+    lanes = [[] for _ in range(LANES)]
+    for s in sorted((s for s in scenarios() if ONLY in s.name), key=lambda s: -s.estimate):
+        min(lanes, key=lambda lane: sum(x.estimate for x in lane)).append(s)
+    started = time.time()
+    passed = failed = 0
+    with concurrent.futures.ThreadPoolExecutor(max_workers=LANES) as pool:
+        for results in pool.map(run_lane, range(LANES), lanes):
+            for s, failures in results:
+                if failures:
+                    failed += 1
+                    print("FAIL  %s (%.1f s)" % (s.name, s.seconds))
+                    for failure in failures:
+                        print("      " + failure)
+                else:
+                    passed += 1
+                    print("ok    %s (%.1f s)" % (s.name, s.seconds))
+    print("Wine end-to-end: %d lanes, %.0f s wall time, reports in %s" % (LANES, time.time() - started, WORK))
+    print("%d passed, %d failed" % (passed, failed))
+    return 0 if failed == 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
