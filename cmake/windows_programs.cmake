@@ -24,6 +24,23 @@ foreach(edition IN LISTS VESKARA_EDITIONS)
     OBJECT_DEPENDS "${VESKARA_ICON};${CMAKE_SOURCE_DIR}/res/veskara.rc")
 endforeach()
 
+# The release archive a Windows user downloads: the two programs, the usage
+# section of the README and the licence.   cmake --build <dir> --target package
+file(READ ${CMAKE_SOURCE_DIR}/README.md VESKARA_README)
+string(REGEX MATCH "<!-- usage -->(.*)<!-- /usage -->" VESKARA_USAGE_MATCH "${VESKARA_README}")
+string(STRIP "${CMAKE_MATCH_1}" VESKARA_USAGE)
+string(REPLACE "\n" "\r\n" VESKARA_USAGE "${VESKARA_USAGE}\n")
+file(WRITE ${CMAKE_BINARY_DIR}/USAGE.txt "${VESKARA_USAGE}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/README.md)
+install(TARGETS veskara_west veskara_east RUNTIME DESTINATION .)
+install(FILES ${CMAKE_BINARY_DIR}/USAGE.txt DESTINATION .)
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME veskara)
+set(CPACK_PACKAGE_FILE_NAME veskara-${PROJECT_VERSION}-windows)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)
+
 if(VESKARA_TESTS)
   add_subdirectory(tests/windows)
 endif()

@@ -57,10 +57,11 @@ native_tests() {
   ctest --test-dir build/native -j "$jobs" --output-on-failure | tail -n 5
 }
 
+sanitizer_flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+
 sanitizer_tests() {
-  configure_and_build build/sanitize -DVESKARA_TESTS=ON -DVESKARA_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_COMPILER=clang++ \
-    "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" || return 1
+  configure_and_build build/sanitize -DVESKARA_TESTS=ON -DCMAKE_BUILD_TYPE=Debug \
+    "-DCMAKE_CXX_FLAGS=$sanitizer_flags" || return 1
   ctest --test-dir build/sanitize -j "$jobs" --output-on-failure | tail -n 5
 }
 
@@ -69,7 +70,9 @@ valgrind_runs() {
 }
 
 fuzz_run() {
-  ./tests/fuzz/run_fuzz.sh build/sanitize "${FUZZ_SECONDS:-60}"
+  configure_and_build build/fuzz -DVESKARA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ "-DCMAKE_CXX_FLAGS=$sanitizer_flags" || return 1
+  ./tests/fuzz/run_fuzz.sh build/fuzz "${FUZZ_SECONDS:-60}"
 }
 
 windows_builds() {

@@ -38,6 +38,7 @@ const CommandLineCase Cases[] = {
      "veskara.exe \"C:\\Program Files\\Nero\\nero.exe\" /NoClose", "C:\\Program Files\\Nero\\nero.exe", false},
     {"quoted program name with a space", "\"C:\\My Tools\\veskara.exe\" C:\\n.exe", "C:\\n.exe", true},
     {"quoted and unquoted stretches join", "veskara.exe a\"b c\"d", "ab cd", true},
+    {"a switch split by a quote is still the switch", "veskara.exe C:\\n.exe /NoClo\"se", "C:\\n.exe", false},
     {"a quote left open runs to the end of the line", "veskara.exe \"C:\\x y\\n.exe /NoClose",
      "C:\\x y\\n.exe /NoClose", true},
     {"empty quote pairs before an argument are skipped", "veskara.exe \"\" \"\"/NoClose", Default, false},

@@ -52,6 +52,8 @@ const OutcomeCase Cases[] = {
      HostAfter::Running},
     {"main window title without its trailing space", [](HostScript& s) { s.MainWindowTitle = "Nero - Burning Rom -"; },
      "", nullptr, "M2", false, HostAfter::Running},
+    {"main window vanishes right after it was found", [](HostScript& s) { s.MainWindowVanishesAfter = 100; }, "",
+     nullptr, "M3", false, HostAfter::Vanished},
     {"no Afx window: the run goes on", [](HostScript& s) { s.AfxWindow = false; }, "", nullptr, nullptr, true,
      HostAfter::ExitedViaMenu},
     {"menu bar comes late", [](HostScript& s) { s.MenuBarDelay = 1200; }, "", nullptr, nullptr, true,

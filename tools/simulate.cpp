@@ -34,6 +34,8 @@ const std::vector<Scenario>& Scenarios()
         {"late-window", "the main window appears 13 s after the start", [](HostScript& s) { s.MainWindowDelay = 13000; }},
         {"wrong-title", "the main window's title only begins with the expected one",
          [](HostScript& s) { s.MainWindowTitle = "Nero - Burning Rom - Untitled"; }},
+        {"window-vanishes", "the main window vanishes right after it was found",
+         [](HostScript& s) { s.MainWindowVanishesAfter = 100; }},
         {"no-afx", "the host has no Afx window", [](HostScript& s) { s.AfxWindow = false; }},
         {"late-menu", "the menu bar appears 1.2 s after the main window", [](HostScript& s) { s.MenuBarDelay = 1200; }},
         {"no-menu", "the main window never gets a menu bar", [](HostScript& s) { s.MenuBarDelay = 600000; }},
@@ -83,13 +85,13 @@ std::string CommandLineOf(const std::vector<std::string>& arguments)
     return line;
 }
 
-bool ParseFault(const std::string& spec)
+bool ParseFault(const std::string& text)
 {
-    const std::size_t colon = spec.find(':');
+    const std::size_t colon = text.find(':');
     if (colon == std::string::npos) return false;
-    const auto op = sim::OpFromName(spec.substr(0, colon));
+    const auto op = sim::OpFromName(text.substr(0, colon));
     if (!op) return false;
-    std::string rest = spec.substr(colon + 1);
+    std::string rest = text.substr(colon + 1);
     sim::FaultKind kind = sim::FaultKind::Raise;
     const std::size_t second = rest.find(':');
     if (second != std::string::npos) {

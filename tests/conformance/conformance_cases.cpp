@@ -145,6 +145,16 @@ const ConformanceCase Cases[] = {
          HMENU bar = AttachMenuBar(window);
          return First({ExpectHandle("without", GetMenu(bare), nullptr), ExpectHandle("with", GetMenu(window), bar)});
      }},
+    {"a destroyed window takes its menu bar with it",
+     [] {
+         HWND window = MakeWindow(Main, Title);
+         HMENU bar = AttachMenuBar(window);
+         HMENU first = GetSubMenu(bar, 0);
+         DestroyTestWindow(window);
+         return First({Expect<long long>("bar", GetMenuItemCount(bar), -1),
+                       Expect<long long>("its menu", GetMenuItemCount(first), -1),
+                       Expect<UINT>("a command of it", GetMenuItemID(first, 0), NoCommand)});
+     }},
     {"GetSubMenu answers drop-down menus only",
      [] {
          HMENU bar = AttachMenuBar(MakeWindow(Main, Title));

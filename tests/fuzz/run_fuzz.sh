@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # A bounded fuzz run of the command line, then every kept crash input again.
-#   run_fuzz.sh SANITIZER_BUILD_DIR SECONDS
+#   run_fuzz.sh FUZZ_BUILD_DIR SECONDS
 # Inputs that ever crashed are kept in tests/fuzz/regressions/ and replayed
 # on every run; a new one found now is copied there to be committed.
 set -uo pipefail
-build=${1:-build/sanitize}
+build=${1:-build/fuzz}
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
-fuzzer="$build/tests/command_line_fuzz"
+fuzzer="$build/tests/fuzz/command_line_fuzz"
 corpus="$build/fuzz-corpus"
 mkdir -p "$corpus" "$here/regressions"
 cp -n "$here"/seeds/* "$corpus"/ 2>/dev/null

@@ -196,6 +196,9 @@ void ShowMainWindow()
     } else {
         attachMenuBar();
     }
+    if (h.Script.MainWindowVanishesAfter >= 0) {
+        After(h.Script.MainWindowVanishesAfter, [] { Quit("its main window vanished"); });
+    }
 }
 
 void Start()

@@ -23,6 +23,7 @@ struct HostScript {
     bool Installed = true;                 // the shell finds it at HostProgramPath
     Millis MainWindowDelay = 3000;         // from start to main window; negative: never
     std::string MainWindowTitle = "Nero - Burning Rom - ";
+    Millis MainWindowVanishesAfter = -1;   // from its appearance to its disappearance; negative: stays
     bool AfxWindow = true;
     Millis MenuBarDelay = 0;               // from main window to menu bar
     int EraseMenuItems = 9;                // items of menu 3; the erase command stands at 6

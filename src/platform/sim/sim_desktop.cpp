@@ -256,8 +256,10 @@ void DestroyWindow(HWND window)
     Window* living = FindLiving(window);
     if (living == nullptr) return;
     const std::vector<HWND> children = living->Children;
+    const HMENU menu = living->Menu;
     for (HWND child : children) DestroyWindow(child);
     D().Windows.erase(Key(window));
+    DestroyMenu(menu);  // a window's menu bar goes with it
 }
 
 void EnableWindow(HWND window, bool enabled)

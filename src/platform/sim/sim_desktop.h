@@ -73,7 +73,7 @@ void Reset();
 // they were made, as on Windows.
 HWND CreateWindow(const std::string& className, const std::string& title, HWND parent = nullptr,
                   ThreadId thread = HostThread, WindowProc proc = nullptr);
-void DestroyWindow(HWND window);  // with its children
+void DestroyWindow(HWND window);  // with its children and its menu bar
 void EnableWindow(HWND window, bool enabled);
 void SetMenu(HWND window, HMENU menu);
 void SetWindowProc(HWND window, WindowProc proc);
