@@ -77,6 +77,7 @@ fuzz_run() {
 
 windows_builds() {
   configure_and_build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DCMAKE_BUILD_TYPE=MinSizeRel || return 1
+  cmake --build build/win32 --target package >/dev/null || return 1
   configure_and_build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DMINGW_ARCH=x86_64 \
     -DVESKARA_TESTS=ON -DCMAKE_BUILD_TYPE=MinSizeRel || return 1
   /usr/bin/python3 tests/windows/check_artifacts.py build/win32

@@ -3,12 +3,13 @@
 GUI executables that import only system DLLs, their size, version resources
 and icon.
 
-Usage: check_artifacts.py BUILD_DIR   (the 32-bit build: veskara_west.exe, veskara_east.exe)
+Usage: check_artifacts.py BUILD_DIR   (the 32-bit build, with its release archive made)
 Needs Debian's python3-pefile.
 """
 import os
 import struct
 import sys
+import zipfile
 
 import pefile
 
@@ -100,6 +101,26 @@ def check(path, edition):
     return failures, size, sorted(imports)
 
 
+def check_archive(build):
+    """The release archive holds the two programs as built, the usage text and the licence."""
+    names = [n for n in os.listdir(build) if n.startswith("veskara-") and n.endswith("-windows.zip")]
+    if len(names) != 1:
+        return ["wanted one release archive in %s, found %s" % (build, names)]
+    failures = []
+    with zipfile.ZipFile(os.path.join(build, names[0])) as archive:
+        members = sorted(archive.namelist())
+        wanted = ["LICENSE.txt", "USAGE.txt", "veskara_east.exe", "veskara_west.exe"]
+        if members != wanted:
+            failures.append("archive members: wanted %s, got %s" % (wanted, members))
+        for program in ("veskara_west.exe", "veskara_east.exe"):
+            with open(os.path.join(build, program), "rb") as built:
+                if program in members and archive.read(program) != built.read():
+                    failures.append("%s in the archive differs from the build" % program)
+        if "USAGE.txt" in members and b"[NeroPath] [/NoClose]" not in archive.read("USAGE.txt"):
+            failures.append("USAGE.txt does not give the command line syntax")
+    return failures
+
+
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build/win32"
     passed = failed = 0
@@ -114,6 +135,15 @@ def main():
         else:
             passed += 1
             print("ok    %s: %d bytes, imports %s" % (path, size, ", ".join(imports)))
+    failures = check_archive(build)
+    if failures:
+        failed += 1
+        print("FAIL  release archive")
+        for failure in failures:
+            print("      " + failure)
+    else:
+        passed += 1
+        print("ok    release archive")
     print("%d passed, %d failed" % (passed, failed))
     return 0 if failed == 0 else 1
 
