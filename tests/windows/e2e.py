@@ -195,6 +195,7 @@ def stop_lane(xvfb, env):
     subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     xvfb.terminate()
     xvfb.wait()
+    shutil.rmtree(env["WINEPREFIX"], ignore_errors=True)  # the reports stay
 
 
 def run_lane(number, lane):
