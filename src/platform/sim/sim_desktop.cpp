@@ -12,7 +12,6 @@ namespace {
 struct Window {
     std::string ClassName;
     std::string Title;
-    HWND Parent;
     ThreadId Thread;
     WindowProc Proc;
     bool Enabled = true;
@@ -239,7 +238,6 @@ HWND CreateWindow(const std::string& className, const std::string& title, HWND p
     Window window;
     window.ClassName = className;
     window.Title = title;
-    window.Parent = parent;
     window.Thread = thread;
     window.Proc = std::move(proc);
     D().Windows[Key(handle)] = std::move(window);
