@@ -69,7 +69,8 @@ void Usage(FILE* to)
                  "                      [--command-line=TEXT] [--] [NeroPath] [/NoClose]\n\n"
                  "Runs veskara_%s.exe on a simulated desktop and prints every desktop call it makes.\n"
                  "CALL counts that operation's calls from 1 (0: every call); a fault raises unless\n"
-                 "':refuse' makes the call answer its failure value instead.\n\nHost scenarios:\n",
+                 "':refuse' makes the call answer its failure value instead. Through\n"
+                 "scripts/simulate.sh, --edition=west|east chooses the program.\n\nHost scenarios:\n",
                  EditionName, EditionName);
     for (const Scenario& s : Scenarios()) std::fprintf(to, "  %-16s %s\n", s.Name, s.Description);
 }
