@@ -86,12 +86,7 @@ windows_builds() {
 # Wine: a prefix of our own, the 64-bit loader (see install-deps.sh), a
 # Japanese code page, and an X server for the conformance table.
 export WINEPREFIX="$root/build/wine/prefix" WINEDEBUG=-all LANG=ja_JP.UTF-8 WINE=/usr/lib/wine/wine64
-xvfb_pid=
-cleanup() {
-  wineserver -k >/dev/null 2>&1
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1
-}
-trap cleanup EXIT
+trap 'wineserver -k >/dev/null 2>&1' EXIT
 
 wine_conformance() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -100,12 +95,14 @@ wine_conformance() {
     wineserver -w
   fi
   Xvfb :89 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
+  local xvfb=$!
   sleep 1
   DISPLAY=:89 "$WINE" build/win64/tests/windows/conformance_win32.exe
   local status=$?
   wineserver -k
   wineserver -w
+  kill "$xvfb"
+  wait "$xvfb" 2>/dev/null
   return $status
 }
 
