@@ -1,4 +1,6 @@
 // Conformance fixture on the simulated desktop.
+#include <algorithm>
+
 #include "desktop_fixture.h"
 #include "platform/sim/sim_desktop.h"
 
@@ -47,15 +49,10 @@ HWND MakeBusyWindowOnOtherThread(DWORD busyMs)
     // The other thread is not reading messages until busyMs have passed.
     const sim::Millis readyAt = sim::Now() + busyMs;
     return sim::CreateWindow("Veskara Busy Class", "busy", nullptr, sim::HostThread,
-                             [readyAt](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-                                 if (sim::Now() < readyAt) {
-                                     sim::After(readyAt - sim::Now(), [=] {
-                                         if (message == WM_COMMAND) ++Handled;
-                                         (void)window, (void)wParam, (void)lParam;
-                                     });
-                                 } else if (message == WM_COMMAND) {
-                                     ++Handled;
-                                 }
+                             [readyAt](HWND, UINT message, WPARAM, LPARAM) {
+                                 if (message != WM_COMMAND) return;
+                                 // Handled once the thread reads its messages again.
+                                 sim::After(std::max<sim::Millis>(readyAt - sim::Now(), 0), [] { ++Handled; });
                              });
 }
 

@@ -270,11 +270,6 @@ void SetMenu(HWND window, HMENU menu)
     if (Window* living = FindLiving(window)) living->Menu = menu;
 }
 
-void SetWindowProc(HWND window, WindowProc proc)
-{
-    if (Window* living = FindLiving(window)) living->Proc = std::move(proc);
-}
-
 HMENU CreateMenu()
 {
     HMENU menu = NewHandle<HMENU>();

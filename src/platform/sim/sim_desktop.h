@@ -76,7 +76,6 @@ HWND CreateWindow(const std::string& className, const std::string& title, HWND p
 void DestroyWindow(HWND window);  // with its children and its menu bar
 void EnableWindow(HWND window, bool enabled);
 void SetMenu(HWND window, HMENU menu);
-void SetWindowProc(HWND window, WindowProc proc);
 
 // Menus. Items count from 0, separators included; a separator's command is 0.
 HMENU CreateMenu();
