@@ -2,6 +2,7 @@
 # front end, and the tests.
 add_library(veskara_sim_desktop STATIC
   src/platform/sim/sim_desktop.cpp
+  src/platform/sim/fault_guard.cpp
   src/platform/sim/scripted_host.cpp
   src/platform/sim/timeline.cpp)
 target_include_directories(veskara_sim_desktop PUBLIC src)

@@ -13,11 +13,16 @@ add_custom_target(veskara_icon DEPENDS ${VESKARA_ICON})
 
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${CMAKE_BINARY_DIR}/res -I ${CMAKE_SOURCE_DIR}/res -c 932")
 set(VESKARA_WINDOWS_LINK_OPTIONS -static -mwindows -s -Wl,--gc-sections)
-add_compile_options(-ffunction-sections -fdata-sections)
+
+# What the programs need of Windows beyond its DLLs: the guard that turns a
+# structured exception into a step's message.
+add_library(veskara_win32_desktop STATIC src/platform/win32/fault_guard.cpp)
+target_include_directories(veskara_win32_desktop PUBLIC src)
 
 foreach(edition IN LISTS VESKARA_EDITIONS)
   add_executable(veskara_${edition} WIN32 src/run/win_main.cpp res/veskara_${edition}.rc)
-  target_link_libraries(veskara_${edition} PRIVATE veskara_logic veskara_edition_${edition} user32 shell32)
+  target_link_libraries(veskara_${edition} PRIVATE
+    veskara_logic veskara_edition_${edition} veskara_win32_desktop user32 shell32)
   target_link_options(veskara_${edition} PRIVATE ${VESKARA_WINDOWS_LINK_OPTIONS})
   add_dependencies(veskara_${edition} veskara_icon)
   set_source_files_properties(res/veskara_${edition}.rc PROPERTIES

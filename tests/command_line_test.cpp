@@ -64,7 +64,7 @@ TEST_P(CommandLineTable, ChoosesHostCommandAndSwitch)
     sim::Reset();
     sim::SetCommandLine(c.Line);
     ThisRun = RunState{nullptr, nullptr, true};
-    const std::string hostCommand = ParseCommandLine();
+    const std::string hostCommand = ParseCommandLine().Text;
     EXPECT_EQ(hostCommand, c.HostCommand) << c.What;
     EXPECT_EQ(ThisRun.CloseHostAfterErase, c.CloseHostAfterErase) << c.What;
 }
@@ -87,7 +87,7 @@ TEST(CommandLine, EveryByteFrom1To32Separates)
         sim::Reset();
         sim::SetCommandLine("veskara.exe" + s + "C:\\a.exe" + s + s + "/NoClose" + s);
         ThisRun = RunState{nullptr, nullptr, true};
-        EXPECT_EQ(ParseCommandLine(), "C:\\a.exe") << "separator " << separator;
+        EXPECT_EQ(std::string(ParseCommandLine().Text), "C:\\a.exe") << "separator " << separator;
         EXPECT_FALSE(ThisRun.CloseHostAfterErase) << "separator " << separator;
     }
 }
@@ -96,8 +96,8 @@ TEST(CommandLine, SplittingCountsEveryArgument)
 {
     const CommandLineArguments arguments = SplitCommandLine("v.exe a \"b c\" d e");
     EXPECT_EQ(arguments.Count, 4);
-    EXPECT_EQ(arguments.First, "a");
-    EXPECT_EQ(arguments.Second, "b c");
+    EXPECT_STREQ(arguments.First.Text, "a");
+    EXPECT_STREQ(arguments.Second.Text, "b c");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 // Sources are UTF-8; the build stores them as code page 932 bytes.
 #pragma once
 
-extern const char HostNotStartedText[];     // followed by the shell's result as a decimal number
+extern const char HostNotStartedText[];  // followed by the shell's result as a decimal number
 extern const char MainWindowNotFoundText[];
 extern const char EraseMenuNotSelectedText[];   // edition-specific
 extern const char EraseButtonNotFoundText[];    // edition-specific

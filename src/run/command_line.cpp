@@ -1,4 +1,6 @@
 // The command line: [NeroPath] [/NoClose], either order.
+#include <cstring>
+
 #include "profile/host_profile.h"
 #include "run/erase_run.h"
 
@@ -30,54 +32,64 @@ const char* SkipToArgument(const char* p)
 // stretches may hold separators and end at the next quote or the end of the
 // line; their quote characters are dropped. Code page 932 needs no special
 // care: its trail bytes are never a quote, a separator or NUL.
-const char* ReadArgument(const char* p, std::string& argument)
+const char* ReadArgument(const char* p, Argument& argument)
 {
-    argument.clear();
+    std::size_t kept = 0;
     bool quoted = false;
     for (; *p != '\0' && (quoted || !IsSeparator(*p)); ++p) {
         if (*p == '"') {
             quoted = !quoted;
-        } else if (argument.size() < MaxArgumentBytes) {
-            argument += *p;
+        } else if (kept < MaxArgumentBytes) {
+            argument.Text[kept++] = *p;
         }
     }
+    argument.Text[kept] = '\0';
     return p;
 }
 
-bool StartsWithSlash(const std::string& argument) { return !argument.empty() && argument[0] == '/'; }
+bool IsNoCloseSwitch(const Argument& argument) { return std::strcmp(argument.Text, NoCloseSwitch) == 0; }
+
+Argument DefaultHostCommand()
+{
+    Argument command;
+    std::strcpy(command.Text, Host.DefaultHostCommand);
+    return command;
+}
 }  // namespace
 
 CommandLineArguments SplitCommandLine(const char* line)
 {
-    CommandLineArguments arguments{0, {}, {}};
-    std::string programName;
-    const char* p = ReadArgument(SkipToArgument(line), programName);
+    CommandLineArguments arguments;
+    arguments.Count = 0;
+    arguments.First.Text[0] = '\0';
+    arguments.Second.Text[0] = '\0';
+    Argument ignored;
+    const char* p = ReadArgument(SkipToArgument(line), ignored);  // the program's own name
     for (p = SkipToArgument(p); *p != '\0'; p = SkipToArgument(p)) {
         ++arguments.Count;
-        std::string ignored;
-        std::string& argument = arguments.Count == 1   ? arguments.First
-                                : arguments.Count == 2 ? arguments.Second
-                                                       : ignored;
+        Argument& argument = arguments.Count == 1   ? arguments.First
+                             : arguments.Count == 2 ? arguments.Second
+                                                    : ignored;
         p = ReadArgument(p, argument);
     }
     return arguments;
 }
 
-std::string ParseCommandLine()
+Argument ParseCommandLine()
 {
     const CommandLineArguments arguments = SplitCommandLine(GetCommandLineA());
-    if (arguments.Count == 0) return Host.DefaultHostCommand;
+    if (arguments.Count == 0) return DefaultHostCommand();
     if (arguments.Count == 1) {
-        if (arguments.First != NoCloseSwitch) return arguments.First;
+        if (!IsNoCloseSwitch(arguments.First)) return arguments.First;
         ThisRun.CloseHostAfterErase = false;
-        return Host.DefaultHostCommand;
+        return DefaultHostCommand();
     }
     // Two or more: a second argument that begins with a slash is a switch
     // beside the path; otherwise the second argument is the path.
-    if (StartsWithSlash(arguments.Second)) {
-        if (arguments.Second == NoCloseSwitch) ThisRun.CloseHostAfterErase = false;
+    if (arguments.Second.Text[0] == '/') {
+        if (IsNoCloseSwitch(arguments.Second)) ThisRun.CloseHostAfterErase = false;
         return arguments.First;
     }
-    if (arguments.First == NoCloseSwitch) ThisRun.CloseHostAfterErase = false;
+    if (IsNoCloseSwitch(arguments.First)) ThisRun.CloseHostAfterErase = false;
     return arguments.Second;
 }

@@ -1,6 +1,7 @@
 // Starting the erase inside the host: its menu command, then its dialog's button.
 #include "messages/message_texts.h"
 #include "messages/report_message.h"
+#include "platform/fault_guard.h"
 #include "profile/host_profile.h"
 #include "run/erase_run.h"
 
@@ -26,17 +27,16 @@ HWND FindEraseButton()
     return button;
 }
 
-StepResult ClickEraseButton()
+void ClickEraseButton(StepResult& pressed)
 {
     HWND button = FindEraseButton();
     if (button == nullptr) {
         ReportMessage(EraseButtonNotFoundText, MessageKind::Error);
-        return false;
+        return;
     }
     Sleep(PauseBeforeClick);
-    const bool queued = SendNotifyMessageA(button, BM_CLICK, 0, 0) != 0;
-    if (!queued) ReportMessage(EraseButtonNotPressedText, MessageKind::Error);
-    return queued;
+    pressed = SendNotifyMessageA(button, BM_CLICK, 0, 0) != 0;
+    if (!pressed) ReportMessage(EraseButtonNotPressedText, MessageKind::Error);
 }
 }  // namespace
 
@@ -57,10 +57,8 @@ StepResult InvokeEraseCommand()
 
 StepResult PressEraseButton()
 {
-    try {
-        return ClickEraseButton();
-    } catch (...) {
-        ReportMessage(EraseNotStartedText, MessageKind::Error);
-        return false;
-    }
+    StepResult pressed = false;
+    if (RunGuarded<ClickEraseButton>(pressed)) return pressed;
+    ReportMessage(EraseNotStartedText, MessageKind::Error);
+    return false;
 }

@@ -2,7 +2,7 @@
 // the host to making it exit, and the values the steps hand to one another.
 #pragma once
 
-#include <string>
+#include <cstddef>
 
 #include "platform/desktop.h"
 
@@ -38,17 +38,23 @@ StepResult ExitHostViaMenu();
 // Command line: [NeroPath] [/NoClose].
 extern const char NoCloseSwitch[];
 
-// The longest argument kept; longer ones keep their first MaxArgumentBytes bytes.
+// The longest argument kept; longer ones keep their first MaxArgumentBytes
+// bytes and the rest is read past.
 constexpr std::size_t MaxArgumentBytes = 4096;
+
+// One argument as split from the command line, NUL-terminated, in fixed storage.
+struct Argument {
+    char Text[MaxArgumentBytes + 1];
+};
 
 // The first arguments of a command line after the program's own name.
 struct CommandLineArguments {
-    int Count;           // every argument after the program's name
-    std::string First;   // empty when Count < 1
-    std::string Second;  // empty when Count < 2
+    int Count;        // every argument after the program's name
+    Argument First;   // empty when Count < 1
+    Argument Second;  // empty when Count < 2
 };
 CommandLineArguments SplitCommandLine(const char* line);
 
 // Reads the process's command line, returns the host command to start and
 // clears CloseHostAfterErase when the switch asks for it.
-std::string ParseCommandLine();
+Argument ParseCommandLine();

@@ -1,5 +1,7 @@
 #include "run/erase_run.h"
 
+#include "platform/fault_guard.h"
+
 RunState ThisRun;
 
 namespace {
@@ -44,12 +46,8 @@ void RunErase()
 
 void RunProgram()
 {
-    try {
-        RunErase();
-    } catch (...) {
-        // Only the two guarded steps catch faults. One that escapes any other
-        // step ends the run here rather than in the runtime's error box: the
-        // run is unattended and its exit status is 0 whatever the outcome.
-    }
-    ExitProcess(0);
+    // Only the two guarded steps catch faults. One that escapes any other
+    // step ends the process quietly with status 0 rather than in an error
+    // box: the run is unattended and its exit status is 0 whatever the outcome.
+    RunWithLastResort(RunErase);
 }
