@@ -10,8 +10,8 @@ build_packages=(
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
 )
-# Wine runs the 64-bit test builds: this kind of machine cannot execute 32-bit
-# x86 Linux programs, so Wine's 32-bit loader (wine32) would be of no use here.
+# Wine runs the 64-bit test builds everywhere, and the 32-bit programs as
+# shipped where this machine executes 32-bit x86 programs (wine32, below).
 test_packages=(
   wine wine64 xvfb locales fonts-ipafont-gothic imagemagick
   python3-pefile clang libclang-rt-14-dev valgrind
@@ -19,6 +19,13 @@ test_packages=(
 
 wanted=("${build_packages[@]}")
 [ "${1:-build}" = test ] && wanted+=("${test_packages[@]}")
+
+if [ "${1:-build}" = test ] && "$(dirname "$0")/can-run-i386.sh" >/dev/null; then
+  wanted+=(wine32:i386)
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
+fi
 
 missing=()
 for package in "${wanted[@]}"; do

@@ -9,8 +9,12 @@
 #   5. the two Windows programs, cross-built and read back (machine, imports,
 #      size, version resources, icon);
 #   6. under Wine: the conformance table against the real user32, and the
-#      end-to-end runs of the real programs with the stand-in host.
-# Ends with one line "total: N passed, N failed"; exits non-zero on any failure.
+#      end-to-end runs of the real programs with the stand-in host and with
+#      real structured exceptions raised inside them: with the 64-bit builds
+#      under wine64 on every machine, and with the 32-bit programs as shipped
+#      under wine32 where this machine executes 32-bit x86 programs.
+# Says which Wine lanes ran, then ends with one line "total: N passed, N failed";
+# exits non-zero on any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -76,28 +80,42 @@ fuzz_run() {
 }
 
 windows_builds() {
-  configure_and_build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DCMAKE_BUILD_TYPE=MinSizeRel || return 1
+  configure_and_build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DVESKARA_TESTS=ON \
+    -DCMAKE_BUILD_TYPE=MinSizeRel || return 1
   cmake --build build/win32 --target package >/dev/null || return 1
   configure_and_build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DMINGW_ARCH=x86_64 \
     -DVESKARA_TESTS=ON -DCMAKE_BUILD_TYPE=MinSizeRel || return 1
   /usr/bin/python3 tests/windows/check_artifacts.py build/win32
 }
 
-# Wine: a prefix of our own, the 64-bit loader (see install-deps.sh), a
-# Japanese code page, and an X server for the conformance table.
-export WINEPREFIX="$root/build/wine/prefix" WINEDEBUG=-all LANG=ja_JP.UTF-8 WINE=/usr/lib/wine/wine64
-trap 'wineserver -k >/dev/null 2>&1' EXIT
+# Wine: a prefix of our own for each loader, a Japanese code page, and an X
+# server for the conformance table (the end-to-end lanes start their own).
+export WINEDEBUG=-all LANG=ja_JP.UTF-8
+prefix64="$root/build/wine/prefix"
+prefix32="$root/build/wine/prefix32"
+trap 'WINEPREFIX=$prefix64 wineserver -k >/dev/null 2>&1; WINEPREFIX=$prefix32 wineserver -k >/dev/null 2>&1' EXIT
 
-wine_conformance() {
+# Uses the loader and prefix of one lane: 64 or 32.
+use_wine() {
+  if [ "$1" = 64 ]; then
+    export WINE=/usr/lib/wine/wine64 WINEPREFIX=$prefix64
+    unset WINEARCH
+  else
+    export WINE=/usr/lib/wine/wine WINEPREFIX=$prefix32 WINEARCH=win32
+  fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
+}
+
+wine_conformance() {
+  local build=$1
   Xvfb :89 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   local xvfb=$!
   sleep 1
-  DISPLAY=:89 "$WINE" build/win64/tests/windows/conformance_win32.exe
+  DISPLAY=:89 "$WINE" "$build/tests/windows/conformance_win32.exe"
   local status=$?
   wineserver -k
   wineserver -w
@@ -107,7 +125,7 @@ wine_conformance() {
 }
 
 wine_end_to_end() {
-  python3 tests/windows/e2e.py build/win64 4
+  python3 tests/windows/e2e.py "$1" 4
 }
 
 step native-tests native_tests
@@ -115,9 +133,22 @@ step sanitizer-tests sanitizer_tests
 step valgrind valgrind_runs
 step fuzz fuzz_run
 step windows-programs windows_builds
-step wine-conformance wine_conformance
-step wine-end-to-end wine_end_to_end
+use_wine 64
+step wine64-conformance wine_conformance build/win64
+step wine64-end-to-end wine_end_to_end build/win64
+lanes=("64-bit builds of the same source under wine64: ran")
+if i386_answer=$(./scripts/can-run-i386.sh); then
+  use_wine 32
+  step wine32-conformance wine_conformance build/win32
+  step wine32-end-to-end wine_end_to_end build/win32
+  lanes+=("32-bit programs as shipped under wine32: ran")
+else
+  lanes+=("32-bit programs as shipped under wine32: not run, $i386_answer")
+fi
 
+echo
+echo "Wine lanes:"
+printf '  %s\n' "${lanes[@]}"
 echo
 printf '%s\n' "${summary[@]}"
 echo "total: $total_passed passed, $total_failed failed"

@@ -4,9 +4,11 @@
 The programs are started as a user would start them (through run_and_watch.exe,
 which also plays the user at every message box: it reads the box's text bytes
 and icon and presses OK). The host is the stand-in host: a separate process
-where Wine allows it, and a thread of the program itself (inprocess_run_*.exe)
-for the menu, dialog, watch and exit steps, because Wine cannot read another
-process's menus.
+where Wine allows it, and for the menu, dialog, watch and exit steps a thread
+of the program itself, because Wine cannot read another process's menus:
+run_hook.dll, loaded into the program before its own code runs, starts the
+host there. The same DLL raises real structured exceptions (a null-pointer
+write, a raised code) inside chosen Win32 calls of the program.
 
 Every program of one Wine prefix shares its desktop (a box or a host of one
 scenario would be found by another), so scenarios run in lanes: each lane has
@@ -44,9 +46,11 @@ def message(key, edition="west", number=None):
         "M3": '"%s" メニューを選択できませんでした。' % ERASE_COMMAND[edition],
         "M4": '"%s" ボタンを見つけられませんでした。' % BUTTON[edition],
         "M5": '"%s" ボタンを押せませんでした。' % BUTTON[edition],
+        "M6": "メディアの消去を開始できませんでした。",
         "M7": "タイムアウト。\r\n手動で Nero を終了させて下さい。",
         "M8": "Nero を見失いました。\u3000終了します。",
         "M9": 'メニューから "終了" を実行できませんでした。',
+        "M10": "Nero を終了させられませんでした。",
     }
     icon = "info" if key in ("M7", "M8") else "error"
     return "box %s %s caption=Veskara" % (icon, texts[key].encode("cp932").hex().upper())
@@ -56,9 +60,9 @@ def win(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-def exe(name):
+def exe(name, suffix=".exe"):
     for folder in (BUILD, os.path.join(BUILD, "tests", "windows")):
-        path = os.path.join(folder, name + ".exe")
+        path = os.path.join(folder, name + suffix)
         if os.path.exists(path):
             return path
     raise SystemExit("missing program %s in %s" % (name, BUILD))
@@ -83,17 +87,19 @@ def wait_for(path, line, seconds=20):
 
 class Scenario:
     def __init__(self, name, seconds, program, arguments="", host=None, host_process=None, expect_boxes=(),
-                 host_has=(), host_lacks=()):
+                 host_has=(), host_lacks=(), hosted=False, faults=""):
         self.name = name
         self.estimate = seconds         # about how long it runs, to balance the lanes
         self.seconds = 0.0
-        self.program = program          # "veskara_west" or "inprocess_run_east", ...
+        self.program = program          # "veskara_west" or "veskara_east"
         self.arguments = arguments      # the program's arguments, as typed
         self.host = host                # stand-in options for a host the shell or the program starts
         self.host_process = host_process  # stand-in options for a host already running as its own process
         self.expect_boxes = list(expect_boxes)
         self.host_has = list(host_has)
         self.host_lacks = list(host_lacks)
+        self.hosted = hosted            # the host runs on a thread of the program (run_hook.dll)
+        self.faults = faults            # run_hook.dll's VESKARA_FAULTS
 
     def run(self, lane_env):
         report = os.path.join(WORK, self.name + ".run.txt")
@@ -102,6 +108,9 @@ class Scenario:
         running = None
         if self.host is not None:
             env["VESKARA_STAND_IN"] = self.host + " report=" + win(host_report)
+        if self.hosted:
+            env["VESKARA_INJECT"] = win(exe("run_hook", ".dll"))
+            env["VESKARA_FAULTS"] = self.faults
         if self.host_process is not None:
             host_env = dict(env, VESKARA_STAND_IN=self.host_process + " report=" + win(host_report))
             running = subprocess.Popen([WINE, exe("stand_in_host")], env=host_env,
@@ -163,21 +172,57 @@ def scenarios():
         Scenario("already_running_host_command_line_ignored", 10, "veskara_west", '"%s" /NoClose' % missing,
                  host_process="quit-after=30000", expect_boxes=[message("M3")],
                  host_has=["started", "afx closed"], host_lacks=["erase command"]),
-        # The same process: the whole run on a real user32.
-        Scenario("inprocess_cold_start_exits_host_via_menu", 40, "inprocess_run_west", idle,
+        # The host on a thread of the program: the whole run on a real user32.
+        Scenario("hosted_cold_start_exits_host_via_menu", 40, "veskara_west", idle, hosted=True,
                  host="window-delay=1500 " + quick, host_has=full_run + ["exit command", "run ended with status 0"]),
-        Scenario("inprocess_running_host_east_left_running", 38, "inprocess_run_east", '"%s" /NoClose' % missing,
+        Scenario("hosted_running_host_east_left_running", 38, "veskara_east", '"%s" /NoClose' % missing, hosted=True,
                  host="east " + quick, host_has=full_run + ["run ended with status 0"], host_lacks=["exit command"]),
-        Scenario("inprocess_other_edition_dialog_not_found", 15, "inprocess_run_west", "", host="east",
+        Scenario("hosted_other_edition_dialog_not_found", 15, "veskara_west", "", hosted=True, host="east",
                  expect_boxes=[message("M4")], host_has=["erase command", "dialog opened"], host_lacks=["click"]),
-        Scenario("inprocess_host_vanishes_while_erasing", 40, "inprocess_run_west", "", host="crash-ms=5000",
+        Scenario("hosted_host_vanishes_while_erasing", 40, "veskara_west", "", hosted=True, host="crash-ms=5000",
                  expect_boxes=[message("M8")], host_has=["click", "vanishes while erasing"]),
-        Scenario("inprocess_exit_menu_empty", 42, "inprocess_run_west", idle,
+        Scenario("hosted_exit_menu_empty", 42, "veskara_west", idle, hosted=True,
                  host="window-delay=1500 empty-exit-menu " + quick, expect_boxes=[message("M9")],
                  host_has=["erase finished"], host_lacks=["exit command"]),
-        Scenario("inprocess_erase_never_ends", 125, "inprocess_run_east", "/NoClose", host="east erase-never",
+        Scenario("hosted_erase_never_ends", 125, "veskara_east", "/NoClose", hosted=True, host="east erase-never",
                  expect_boxes=[message("M7")], host_has=["click"], host_lacks=["erase finished"]),
-    ]
+    ] + fault_scenarios()
+
+
+def fault_scenarios():
+    """Real structured exceptions inside the shipped programs' Win32 calls, both editions: a guarded
+    step shows its message, the watch shows how it stood, an unguarded step ends the run quietly;
+    always exit status 0 through the program's own ExitProcess, never a crash report or a hang."""
+    ended = "run ended with status 0"
+    scenarios = []
+    for edition, kinds in (("west", ("null-write", "raise")), ("east", ("raise", "null-write"))):
+        host = ("east " if edition == "east" else "") + "erase-ms=2000"
+        one, other = kinds
+
+        def fault(name, seconds, faults, boxes, has=(), lacks=()):
+            scenarios.append(Scenario("fault_%s_%s" % (name, edition), seconds, "veskara_" + edition, "/NoClose",
+                                      hosted=True, host=host, faults=faults, expect_boxes=boxes,
+                                      host_has=list(has) + [ended], host_lacks=lacks))
+
+        # The dialog look-up (the Afx window's look-up is the first call of FindWindowExA).
+        fault("in_button_step_lookup", 15, "FindWindowExA:2:" + one, [message("M6", edition)],
+              has=["erase command"], lacks=["click"])
+        # The click itself (the Afx close and the erase command are the first two sends).
+        fault("in_button_step_click", 15, "SendNotifyMessageA:3:" + other, [message("M6", edition)],
+              has=["dialog opened"], lacks=["click"])
+        fault("in_watch", 40, "IsWindowEnabled:1:" + one, [message("M7", edition)], has=["click"])
+        fault("in_unguarded_step", 8, "GetMenu:1:" + other, [], has=["afx closed"], lacks=["erase command"])
+        # A fault that leaves through user32's own frames (a callback inside EnumWindows), then a
+        # second one once the M6 box has been dismissed: the guard left the thread sane.
+        fault("after_a_caught_one", 15, "FindWindowExA:2:callback MessageBoxA:1:%s:after" % other,
+              [message("M6", edition)], has=["erase command"], lacks=["click"])
+    # The exit step runs only when the host is to be closed: a cold start without /NoClose.
+    for edition, kind in (("west", "raise"), ("east", "null-write")):
+        scenarios.append(Scenario("fault_in_exit_step_" + edition, 42, "veskara_" + edition, win(exe("idle")),
+                                  hosted=True, host=("east " if edition == "east" else "") + "window-delay=1500 erase-ms=2000",
+                                  faults="GetMenuItemCount:1:" + kind, expect_boxes=[message("M10", edition)],
+                                  host_has=["erase finished", ended], host_lacks=["exit command"]))
+    return scenarios
 
 
 def start_lane(number):

@@ -1,0 +1,199 @@
+// A hook DLL for the shipped programs under Wine. run_and_watch.exe loads it
+// into a program's process before the program's own code runs; it then
+//   - runs the stand-in host on a thread of that process, when VESKARA_STAND_IN
+//     gives its options (Wine cannot read another process's menus, so this is
+//     how the menu, dialog, watch and exit steps meet a host on a real user32);
+//   - raises real structured exceptions inside the program's Win32 calls, as a
+//     faulty hook or shell extension would: VESKARA_FAULTS lists them as
+//     OPERATION:CALL:KIND[:after], CALL counting that operation's calls from 1,
+//     :after once the real call has returned, and KIND one of null-write,
+//     raise (an application-defined code) or callback (a null-pointer write in
+//     a callback that EnumWindows calls, so that the fault leaves through
+//     frames of user32's own);
+//   - lets the host thread handle what the run sent last before the process
+//     ends, and writes "run ended with status N" to the host's report.
+// It hooks the program's import table: the program's bytes stay as shipped.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "stand_in_host.h"
+
+namespace {
+
+constexpr DWORD HookRaisedCode = 0xE0484F4B;  // an application-defined code, as a hook DLL's own
+
+enum class FaultKind { NullWrite, Raise, Callback };
+
+struct Fault {
+    char Operation[32];
+    int Call;
+    FaultKind Kind;
+    bool After;
+};
+
+StandInOptions Host;
+bool HostRuns;
+Fault Faults[8];
+int FaultCount;
+
+struct Counter {
+    const char* Operation;
+    int Calls;
+};
+Counter Counters[16];
+
+void ReadFaults(const char* text)
+{
+    for (const char* p = text; p != nullptr && *p != '\0' && FaultCount < 8;) {
+        while (*p == ' ') ++p;
+        Fault& fault = Faults[FaultCount];
+        char kind[16] = "";
+        char after[8] = "";
+        if (std::sscanf(p, "%31[^:]:%d:%15[^: ]:%7[^ ]", fault.Operation, &fault.Call, kind, after) >= 3) {
+            fault.Kind = std::strcmp(kind, "null-write") == 0 ? FaultKind::NullWrite
+                         : std::strcmp(kind, "callback") == 0 ? FaultKind::Callback
+                                                               : FaultKind::Raise;
+            fault.After = std::strcmp(after, "after") == 0;
+            ++FaultCount;
+        }
+        p = std::strchr(p, ' ');
+    }
+}
+
+int CountCall(const char* operation)
+{
+    for (Counter& counter : Counters) {
+        if (counter.Operation == nullptr) counter.Operation = operation;
+        if (counter.Operation == operation) return ++counter.Calls;
+    }
+    return 0;
+}
+
+BOOL CALLBACK WriteThroughNull(HWND, LPARAM)
+{
+    *static_cast<volatile int*>(nullptr) = 1;
+    return FALSE;
+}
+
+void RaiseIfChosen(const char* operation, int call, bool after)
+{
+    for (int i = 0; i < FaultCount; ++i) {
+        const Fault& fault = Faults[i];
+        if (fault.Call != call || fault.After != after || std::strcmp(fault.Operation, operation) != 0) continue;
+        switch (fault.Kind) {
+        case FaultKind::NullWrite: *static_cast<volatile int*>(nullptr) = 1; break;
+        case FaultKind::Raise: RaiseException(HookRaisedCode, 0, 0, nullptr); break;
+        case FaultKind::Callback: EnumWindows(WriteThroughNull, 0); break;
+        }
+    }
+}
+
+// Each hooked operation: counted, faulted where chosen, otherwise the real call.
+#define VESKARA_HOOK(Result, Name, Parameters, Arguments)          \
+    Result(WINAPI* Real##Name) Parameters;                          \
+    Result WINAPI Hooked##Name Parameters                           \
+    {                                                               \
+        const int call = CountCall(#Name);                          \
+        RaiseIfChosen(#Name, call, false);                          \
+        Result result = Real##Name Arguments;                       \
+        RaiseIfChosen(#Name, call, true);                           \
+        return result;                                              \
+    }
+
+VESKARA_HOOK(HWND, FindWindowExA, (HWND a, HWND b, LPCSTR c, LPCSTR d), (a, b, c, d))
+VESKARA_HOOK(HMENU, GetMenu, (HWND a), (a))
+VESKARA_HOOK(HMENU, GetSubMenu, (HMENU a, int b), (a, b))
+VESKARA_HOOK(int, GetMenuItemCount, (HMENU a), (a))
+VESKARA_HOOK(UINT, GetMenuItemID, (HMENU a, int b), (a, b))
+VESKARA_HOOK(BOOL, IsWindow, (HWND a), (a))
+VESKARA_HOOK(BOOL, IsWindowEnabled, (HWND a), (a))
+VESKARA_HOOK(BOOL, SendNotifyMessageA, (HWND a, UINT b, WPARAM c, LPARAM d), (a, b, c, d))
+VESKARA_HOOK(int, MessageBoxA, (HWND a, LPCSTR b, LPCSTR c, UINT d), (a, b, c, d))
+VESKARA_HOOK(BOOL, SetForegroundWindow, (HWND a), (a))
+
+HWND(WINAPI* RealFindWindowA)(LPCSTR, LPCSTR);
+HWND WINAPI HookedFindWindowA(LPCSTR className, LPCSTR title)
+{
+    const int call = CountCall("FindWindowA");
+    if (call == 1 && HostRuns && Host.WindowDelay == 0 && !Host.NoWindow) {
+        // A host that is already running when the run starts: its thread is
+        // given the moment it needs to show its main window.
+        for (int i = 0; i < 100 && RealFindWindowA(className, nullptr) == nullptr; ++i) Sleep(50);
+    }
+    RaiseIfChosen("FindWindowA", call, false);
+    HWND result = RealFindWindowA(className, title);
+    RaiseIfChosen("FindWindowA", call, true);
+    return result;
+}
+
+void(WINAPI* RealExitProcess)(UINT);
+void WINAPI HookedExitProcess(UINT status)
+{
+    if (HostRuns) Sleep(1500);  // the host thread handles what it was sent last
+    if (!Host.Report.empty()) {
+        if (FILE* file = std::fopen(Host.Report.c_str(), "ab")) {
+            std::fprintf(file, "run ended with status %u\n", status);
+            std::fclose(file);
+        }
+    }
+    RealExitProcess(status);
+}
+
+// Points the program's import of name at replacement; keeps the real one.
+template <class Function>
+void Hook(const char* name, Function replacement, Function& real)
+{
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    const auto* headers = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& directory = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress); module->Name != 0;
+         ++module) {
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
+        for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            const auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) != 0) continue;
+            DWORD protection;
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &protection);
+            real = reinterpret_cast<Function>(slots->u1.Function);
+            slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
+        }
+    }
+}
+
+DWORD WINAPI HostThread(LPVOID)
+{
+    RunStandInHost(Host);
+    return 0;
+}
+
+}  // namespace
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+{
+    if (reason != DLL_PROCESS_ATTACH) return TRUE;
+    const char* host = std::getenv("VESKARA_STAND_IN");
+    HostRuns = host != nullptr && host[0] != '\0';
+    if (HostRuns) Host = ParseStandInOptions(host);
+    ReadFaults(std::getenv("VESKARA_FAULTS"));
+    Hook("FindWindowA", HookedFindWindowA, RealFindWindowA);
+    Hook("FindWindowExA", HookedFindWindowExA, RealFindWindowExA);
+    Hook("GetMenu", HookedGetMenu, RealGetMenu);
+    Hook("GetSubMenu", HookedGetSubMenu, RealGetSubMenu);
+    Hook("GetMenuItemCount", HookedGetMenuItemCount, RealGetMenuItemCount);
+    Hook("GetMenuItemID", HookedGetMenuItemID, RealGetMenuItemID);
+    Hook("IsWindow", HookedIsWindow, RealIsWindow);
+    Hook("IsWindowEnabled", HookedIsWindowEnabled, RealIsWindowEnabled);
+    Hook("SendNotifyMessageA", HookedSendNotifyMessageA, RealSendNotifyMessageA);
+    Hook("MessageBoxA", HookedMessageBoxA, RealMessageBoxA);
+    Hook("SetForegroundWindow", HookedSetForegroundWindow, RealSetForegroundWindow);
+    Hook("ExitProcess", HookedExitProcess, RealExitProcess);
+    // The thread starts once the loader has finished, before the run's first look-up.
+    if (HostRuns) CreateThread(nullptr, 0, HostThread, nullptr, 0, nullptr);
+    return TRUE;
+}
