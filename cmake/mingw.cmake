@@ -7,8 +7,9 @@ if(NOT MINGW_ARCH)
 endif()
 set(CMAKE_SYSTEM_PROCESSOR ${MINGW_ARCH})
 set(MINGW_PREFIX ${MINGW_ARCH}-w64-mingw32)
-# The posix-threads compiler is the one Debian installs by default name; it is
-# linked fully static so that no winpthread or libstdc++ DLL is needed.
+# Debian's mingw-w64 g++ comes in a posix-threads and a win32-threads flavour;
+# the posix one is used, and every program is linked fully static, so that it
+# needs no DLL beyond Windows' own (no winpthread, no C++ library).
 set(CMAKE_C_COMPILER ${MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${MINGW_PREFIX}-windres)

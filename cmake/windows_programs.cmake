@@ -16,7 +16,9 @@ set(VESKARA_WINDOWS_LINK_OPTIONS -static -mwindows -s -Wl,--gc-sections)
 
 # What the programs need of Windows beyond its DLLs: the guard that turns a
 # structured exception into a step's message.
-add_library(veskara_win32_desktop STATIC src/platform/win32/fault_guard.cpp)
+add_library(veskara_win32_desktop STATIC
+  src/platform/win32/fault_guard.cpp
+  src/platform/win32/operation_check.cpp)
 target_include_directories(veskara_win32_desktop PUBLIC src)
 
 foreach(edition IN LISTS VESKARA_EDITIONS)
@@ -46,6 +48,7 @@ set(CPACK_PACKAGE_FILE_NAME veskara-${PROJECT_VERSION}-windows)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 include(CPack)
 
-if(VESKARA_TESTS)
+if(BUILD_TESTING)
   add_subdirectory(tests/windows)
+  add_subdirectory(tests/conformance)
 endif()

@@ -13,7 +13,7 @@ build_packages=(
 # Wine runs the 64-bit test builds everywhere, and the 32-bit programs as
 # shipped where this machine executes 32-bit x86 programs (wine32, below).
 test_packages=(
-  wine wine64 xvfb locales fonts-ipafont-gothic imagemagick
+  wine wine64 fonts-wine xvfb locales fonts-ipafont-gothic imagemagick
   python3-pefile clang libclang-rt-14-dev valgrind
 )
 

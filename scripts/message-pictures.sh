@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 ./scripts/install-deps.sh test
 if [ ! -x build/win64/tests/windows/message_gallery_west.exe ]; then
-  cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DMINGW_ARCH=x86_64 -DVESKARA_TESTS=ON \
+  cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DMINGW_ARCH=x86_64 \
     -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
   cmake --build build/win64 -j "$(nproc)"
 fi

@@ -15,7 +15,7 @@ for argument in "$@"; do
   esac
 done
 if [ ! -x "build/native/veskara_sim_$edition" ]; then
-  cmake -S . -B build/native -DVESKARA_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build build/native -j "$(nproc)" --target "veskara_sim_$edition" >/dev/null
 fi
 exec "build/native/veskara_sim_$edition" "${arguments[@]}"

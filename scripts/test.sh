@@ -57,14 +57,14 @@ configure_and_build() {
 }
 
 native_tests() {
-  configure_and_build build/native -DVESKARA_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo || return 1
+  configure_and_build build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo || return 1
   ctest --test-dir build/native -j "$jobs" --output-on-failure | tail -n 5
 }
 
 sanitizer_flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 
 sanitizer_tests() {
-  configure_and_build build/sanitize -DVESKARA_TESTS=ON -DCMAKE_BUILD_TYPE=Debug \
+  configure_and_build build/sanitize -DCMAKE_BUILD_TYPE=Debug \
     "-DCMAKE_CXX_FLAGS=$sanitizer_flags" || return 1
   ctest --test-dir build/sanitize -j "$jobs" --output-on-failure | tail -n 5
 }
@@ -74,17 +74,17 @@ valgrind_runs() {
 }
 
 fuzz_run() {
-  configure_and_build build/fuzz -DVESKARA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  configure_and_build build/fuzz -DVESKARA_FUZZ=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ "-DCMAKE_CXX_FLAGS=$sanitizer_flags" || return 1
   ./tests/fuzz/run_fuzz.sh build/fuzz "${FUZZ_SECONDS:-60}"
 }
 
 windows_builds() {
-  configure_and_build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DVESKARA_TESTS=ON \
+  configure_and_build build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake \
     -DCMAKE_BUILD_TYPE=MinSizeRel || return 1
   cmake --build build/win32 --target package >/dev/null || return 1
   configure_and_build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DMINGW_ARCH=x86_64 \
-    -DVESKARA_TESTS=ON -DCMAKE_BUILD_TYPE=MinSizeRel || return 1
+    -DCMAKE_BUILD_TYPE=MinSizeRel || return 1
   /usr/bin/python3 tests/windows/check_artifacts.py build/win32
 }
 
@@ -115,7 +115,7 @@ wine_conformance() {
   Xvfb :89 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   local xvfb=$!
   sleep 1
-  DISPLAY=:89 "$WINE" "$build/tests/windows/conformance_win32.exe"
+  DISPLAY=:89 "$WINE" "$build/tests/conformance/conformance_win32.exe"
   local status=$?
   wineserver -k
   wineserver -w

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/sim/sim_desktop.h"
 #include "profile/host_profile.h"
 #include "run/erase_run.h"
+#include "run_fixture.h"
 
 namespace {
 
@@ -31,6 +33,9 @@ const CommandLineCase Cases[] = {
     {"switch in lower case after a path is ignored", "veskara.exe C:\\n.exe /noclose", "C:\\n.exe", true},
     {"unknown switch first beside a path", "veskara.exe /Quiet C:\\n.exe", "C:\\n.exe", true},
     {"switch with trailing text is not the switch", "veskara.exe C:\\n.exe /NoClose2", "C:\\n.exe", true},
+    {"a longer word that begins with the switch, alone, is a path", "veskara.exe /NoCloseX", "/NoCloseX", true},
+    {"a longer word that begins with the switch, before a path", "veskara.exe /NoCloseX C:\\n.exe", "C:\\n.exe",
+     true},
     {"two paths: the second is opened", "veskara.exe C:\\a.exe C:\\b.exe", "C:\\b.exe", true},
     {"switch twice: the first becomes the host command", "veskara.exe /NoClose /NoClose", "/NoClose", false},
     {"arguments after the second are ignored", "veskara.exe C:\\a.exe /NoClose C:\\c.exe", "C:\\a.exe", false},
@@ -70,9 +75,29 @@ TEST_P(CommandLineTable, ChoosesHostCommandAndSwitch)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CommandLineTable, ::testing::ValuesIn(Cases),
-                         [](const ::testing::TestParamInfo<CommandLineCase>& info) {
-                             return "case" + std::to_string(info.index);
-                         });
+                         [](const ::testing::TestParamInfo<CommandLineCase>& info) { return TestName(info.param.What); });
+
+// The switch is compared byte for byte: a word that differs from it in any
+// one byte, or is one byte shorter, is not the switch, wherever it stands.
+TEST(CommandLine, SwitchMustMatchEveryByte)
+{
+    const std::string exact = "/NoClose";  // written out here, not taken from the program
+    std::vector<std::string> nearMisses = {exact.substr(0, exact.size() - 1)};
+    for (std::size_t i = 0; i < exact.size(); ++i) {
+        std::string word = exact;
+        word[i] = static_cast<char>(word[i] + 1);  // "0NoClose", "/OoClose", ... "/NoClosf"
+        nearMisses.push_back(word);
+    }
+    for (const std::string& word : nearMisses) {
+        for (const std::string& line : {"v.exe " + word, "v.exe " + word + " C:\\n.exe", "v.exe C:\\n.exe " + word}) {
+            sim::Reset();
+            sim::SetCommandLine(line);
+            ThisRun = RunState{nullptr, nullptr, true};
+            ParseCommandLine();
+            EXPECT_TRUE(ThisRun.CloseHostAfterErase) << line;
+        }
+    }
+}
 
 TEST(CommandLine, DefaultHostCommandKeepsItsQuotes)
 {

@@ -48,7 +48,7 @@ Phases PhasesOf(const std::vector<sim::Call>& calls)
 
 bool Within(std::size_t i, std::size_t begin, std::size_t end) { return i >= begin && i < end; }
 
-void CheckEveryCall(const sim::HostScript& script)
+void CheckEveryCall(const host::HostSettings& script)
 {
     RunWholeProgram(script);
     const std::vector<sim::Call> baseline = sim::Calls();
@@ -77,7 +77,7 @@ void CheckEveryCall(const sim::HostScript& script)
             EXPECT_EQ(calls.size(), k + 2) << "only ExitProcess after the fault";
         } else {
             ASSERT_EQ(sim::MessageBoxes().size(), 1u);
-            EXPECT_EQ(Hex(sim::MessageBoxes()[0].Text), Hex(Expected(message).Text));
+            EXPECT_EQ(HexBytes(sim::MessageBoxes()[0].Text), HexBytes(Expected(message).Text));
             EXPECT_TRUE(EndedRightAfter(Op::MessageBoxA));
         }
     }
@@ -85,14 +85,13 @@ void CheckEveryCall(const sim::HostScript& script)
 
 TEST(FaultMatrix, EveryCallOfAColdStartRun)
 {
-    CheckEveryCall(ScriptForLinkedEdition());
+    CheckEveryCall(Scenario("cold"));
 }
 
 TEST(FaultMatrix, EveryCallOfARunWhoseDialogNeverOpens)
 {
-    sim::HostScript script = ScriptForLinkedEdition();
+    host::HostSettings script = Scenario("no-dialog");
     script.MainWindowDelay = 2000;
-    script.OpensEraseDialog = false;
     CheckEveryCall(script);
 }
 

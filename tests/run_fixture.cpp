@@ -1,28 +1,28 @@
 #include "run_fixture.h"
 
 #include <cstdio>
-#include <cstring>
 #include <map>
 
 #include "profile/host_edition.h"
 #include "run/erase_run.h"
 
-bool IsWestEdition() { return std::strcmp(EditionName, "west") == 0; }
+host::Edition LinkedEdition() { return host::EditionNamed(EditionName); }
 
-sim::Edition LinkedEdition() { return IsWestEdition() ? sim::Edition::West : sim::Edition::East; }
-
-sim::HostScript ScriptForLinkedEdition()
+host::HostSettings Scenario(const char* name)
 {
-    sim::HostScript script;
-    script.Language = LinkedEdition();
-    return script;
+    const host::Scenario* scenario = host::FindScenario(name);
+    if (scenario == nullptr) {
+        ADD_FAILURE() << "no host scenario " << name;
+        return host::HostSettings{};
+    }
+    return host::ScenarioSettings(*scenario, LinkedEdition());
 }
 
-void RunWholeProgram(const sim::HostScript& script, const std::string& arguments,
+void RunWholeProgram(const host::HostSettings& settings, const std::string& arguments,
                      const std::function<void()>& beforeRun)
 {
     sim::Reset();
-    sim::InstallScriptedHost(script);
+    sim::InstallScriptedHost(settings);
     const std::string program = std::string("\"C:\\Tools\\veskara_") + EditionName + ".exe\"";
     sim::SetCommandLine(arguments.empty() ? program : program + " " + arguments);
     if (beforeRun) beforeRun();
@@ -46,7 +46,22 @@ void RunWholeProgram(const sim::HostScript& script, const std::string& arguments
     return failure;
 }
 
-std::string Hex(const std::string& bytes)
+std::string TestName(const std::string& description)
+{
+    std::string name;
+    for (char c : description) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (plain) {
+            name += c;
+        } else if (!name.empty() && name.back() != '_') {
+            name += '_';
+        }
+    }
+    while (!name.empty() && name.back() == '_') name.pop_back();
+    return name;
+}
+
+std::string HexBytes(const std::string& bytes)
 {
     std::string shown;
     for (unsigned char byte : bytes) {
@@ -80,6 +95,6 @@ std::map<std::string, ExpectedText> Catalogue(bool west)
 
 const ExpectedText& Expected(const std::string& name)
 {
-    static const std::map<std::string, ExpectedText> catalogue = Catalogue(IsWestEdition());
+    static const std::map<std::string, ExpectedText> catalogue = Catalogue(LinkedEdition() == host::Edition::West);
     return catalogue.at(name);
 }

@@ -6,20 +6,19 @@
 
 #include <string>
 
-#include "platform/sim/scripted_host.h"
 #include "platform/sim/sim_desktop.h"
+#include "scripted_host.h"
 
 // The edition this test program was linked with.
-bool IsWestEdition();
-sim::Edition LinkedEdition();
+host::Edition LinkedEdition();
 
-// A host script of this program's edition.
-sim::HostScript ScriptForLinkedEdition();
+// The host of a named scenario, facing this program's edition.
+host::HostSettings Scenario(const char* name);
 
 // Resets the desktop, installs the host, sets the command line (the program's
 // name is put in front of arguments) and calls the program's entry. Lets the
 // host go on for a few seconds after the run so its state has settled.
-void RunWholeProgram(const sim::HostScript& script, const std::string& arguments = "",
+void RunWholeProgram(const host::HostSettings& settings, const std::string& arguments = "",
                      const std::function<void()>& beforeRun = nullptr);
 
 // Whether the run ended right after showing its last box or beep: the last
@@ -34,4 +33,8 @@ struct ExpectedText {
     UINT Icon;
 };
 const ExpectedText& Expected(const std::string& name);  // "M1" .. "M10"
-std::string Hex(const std::string& bytes);
+// A case's description as a test name: letters and digits, the rest as '_'.
+std::string TestName(const std::string& description);
+
+// Bytes as hexadecimal pairs, so that a failed comparison shows where texts differ.
+std::string HexBytes(const std::string& bytes);

@@ -1,106 +1,101 @@
-// Every way a whole run can end: what the user gets, what the host is left
-// doing, and that nothing runs after the step that failed.
+// Every way a whole run can end: what the user gets and when, what the host
+// is left doing, and that nothing runs after the step that failed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <regex>
 #include <string>
+#include <vector>
 
 #include "run_fixture.h"
 
 namespace {
 
 using sim::FaultKind;
-using sim::HostScript;
+using sim::Millis;
 using sim::Op;
 
 enum class HostAfter { NeverStarted, Running, ExitedViaMenu, Vanished };
 
 struct OutcomeCase {
     const char* What;
-    std::function<void(HostScript&)> Script;
+    const char* Host;  // the host's scenario
     std::string Arguments;
     std::function<void()> Faults;
     const char* Message;  // catalogue id, or nullptr for none
     bool Beep;
-    HostAfter Host;
+    Millis EndsAt;        // when the message or beep comes, and the process ends
+    HostAfter After;
 };
-
-void Nothing(HostScript&) {}
 
 std::function<void()> Fault(Op op, int call, FaultKind kind)
 {
     return [=] { sim::InjectFault(op, call, kind); };
 }
 
+// The times follow from the host's defaults: main window 3 s after the start,
+// dialog 1.5 s after the erase command, erase over 25 s after the click.
 const OutcomeCase Cases[] = {
-    {"host already running: erased, left running", [](HostScript& s) { s.AlreadyRunning = true; }, "", nullptr,
-     nullptr, true, HostAfter::Running},
-    {"host already running: a path and /NoClose change nothing", [](HostScript& s) { s.AlreadyRunning = true; },
-     "C:\\missing.exe /NoClose", nullptr, nullptr, true, HostAfter::Running},
-    {"cold start: erased, host exits through its menu", Nothing, "", nullptr, nullptr, true, HostAfter::ExitedViaMenu},
-    {"cold start with /NoClose: host left running", Nothing, "/NoClose", nullptr, nullptr, true, HostAfter::Running},
-    {"cold start with the host's own path and /NoClose",
-     Nothing, "\"C:\\Program Files\\Ahead\\Nero\\nero.exe\" /NoClose", nullptr, nullptr, true, HostAfter::Running},
-    {"host not installed", [](HostScript& s) { s.Installed = false; }, "", nullptr, "M1", false,
+    {"host already running: erased, left running", "running", "", nullptr, nullptr, true, 34000, HostAfter::Running},
+    {"host already running: a path and /NoClose change nothing", "running", "C:\\missing.exe /NoClose", nullptr,
+     nullptr, true, 34000, HostAfter::Running},
+    {"cold start: erased, host exits through its menu", "cold", "", nullptr, nullptr, true, 37500,
+     HostAfter::ExitedViaMenu},
+    {"cold start with /NoClose: host left running", "cold", "/NoClose", nullptr, nullptr, true, 37000,
+     HostAfter::Running},
+    {"cold start with the host's own path and /NoClose", "cold",
+     "\"C:\\Program Files\\Ahead\\Nero\\nero.exe\" /NoClose", nullptr, nullptr, true, 37000, HostAfter::Running},
+    {"host not installed", "not-installed", "", nullptr, "M1", false, 0, HostAfter::NeverStarted},
+    {"lower-case switch is taken as the host command", "cold", "/noclose", nullptr, "M1", false, 0,
      HostAfter::NeverStarted},
-    {"lower-case switch is taken as the host command", Nothing, "/noclose", nullptr, "M1", false,
-     HostAfter::NeverStarted},
-    {"main window never appears", [](HostScript& s) { s.MainWindowDelay = -1; }, "", nullptr, "M2", false,
+    {"main window never appears", "no-window", "", nullptr, "M2", false, 12500, HostAfter::Running},
+    {"main window appears after the 21st look-up", "late-window", "", nullptr, "M2", false, 12500,
      HostAfter::Running},
-    {"main window title only begins with the expected one",
-     [](HostScript& s) { s.MainWindowTitle = "Nero - Burning Rom - Untitled"; }, "", nullptr, "M2", false,
+    {"main window title only begins with the expected one", "wrong-title", "", nullptr, "M2", false, 12500,
      HostAfter::Running},
-    {"main window title without its trailing space", [](HostScript& s) { s.MainWindowTitle = "Nero - Burning Rom -"; },
-     "", nullptr, "M2", false, HostAfter::Running},
-    {"main window vanishes right after it was found", [](HostScript& s) { s.MainWindowVanishesAfter = 100; }, "",
-     nullptr, "M3", false, HostAfter::Vanished},
-    {"no Afx window: the run goes on", [](HostScript& s) { s.AfxWindow = false; }, "", nullptr, nullptr, true,
-     HostAfter::ExitedViaMenu},
-    {"menu bar comes late", [](HostScript& s) { s.MenuBarDelay = 1200; }, "", nullptr, nullptr, true,
-     HostAfter::ExitedViaMenu},
-    {"menu bar never comes", [](HostScript& s) { s.MenuBarDelay = 600000; }, "", nullptr, "M3", false,
+    {"main window title without its trailing space", "title-without-space", "", nullptr, "M2", false, 12500,
      HostAfter::Running},
-    {"erase menu has only six items", [](HostScript& s) { s.EraseMenuItems = 6; }, "", nullptr, "M3", false,
-     HostAfter::Running},
-    {"erase item opens a submenu", [](HostScript& s) { s.EraseItemIsSubmenu = true; }, "", nullptr, "M3", false,
-     HostAfter::Running},
-    {"erase command not queued", Nothing, "", Fault(Op::SendNotifyMessageA, 2, FaultKind::Refuse), "M3", false,
-     HostAfter::Running},
-    {"no erase dialog opens", [](HostScript& s) { s.OpensEraseDialog = false; }, "", nullptr, "M4", false,
-     HostAfter::Running},
-    {"host of the other edition",
-     [](HostScript& s) { s.Language = s.Language == sim::Edition::West ? sim::Edition::East : sim::Edition::West; },
-     "", nullptr, "M4", false, HostAfter::Running},
-    {"erase dialog without its button", [](HostScript& s) { s.DialogHasButton = false; }, "", nullptr, "M4", false,
-     HostAfter::Running},
-    {"dialog closes between finding the button and the click", [](HostScript& s) { s.DialogClosesAfter = 600; }, "",
-     nullptr, "M5", false, HostAfter::Running},
-    {"click not queued", Nothing, "", Fault(Op::SendNotifyMessageA, 3, FaultKind::Refuse), "M5", false,
-     HostAfter::Running},
-    {"fault while looking for the dialog", Nothing, "", Fault(Op::FindWindowExA, 2, FaultKind::Raise), "M6", false,
-     HostAfter::Running},
-    {"erase over before the watch starts", [](HostScript& s) { s.EraseDuration = 5000; }, "", nullptr, nullptr, true,
-     HostAfter::ExitedViaMenu},
-    {"erase takes 100 s", [](HostScript& s) { s.EraseDuration = 100000; }, "", nullptr, nullptr, true,
-     HostAfter::ExitedViaMenu},
-    {"erase never ends", [](HostScript& s) { s.EraseDuration = -1; }, "", nullptr, "M7", false, HostAfter::Running},
-    {"host vanishes while erasing", [](HostScript& s) { s.CrashesDuringErase = true; }, "", nullptr, "M8", false,
+    {"main window vanishes right after it was found", "window-vanishes", "", nullptr, "M3", false, 3500,
      HostAfter::Vanished},
-    {"first menu is empty", [](HostScript& s) { s.ExitMenuItems = 0; }, "", nullptr, "M9", false, HostAfter::Running},
-    {"last item of the first menu is a submenu", [](HostScript& s) { s.ExitItemIsSubmenu = true; }, "", nullptr, "M9",
-     false, HostAfter::Running},
-    {"menu bar replaced after the erase", [](HostScript& s) { s.ChangesMenuBarAfterErase = true; }, "", nullptr, "M9",
-     false, HostAfter::Running},
-    {"menu bar replaced, but /NoClose", [](HostScript& s) { s.ChangesMenuBarAfterErase = true; }, "/NoClose", nullptr,
-     nullptr, true, HostAfter::Running},
-    {"exit command not queued", Nothing, "", Fault(Op::SendNotifyMessageA, 4, FaultKind::Refuse), "M9", false,
+    {"no Afx window: the run goes on", "no-afx", "", nullptr, nullptr, true, 37500, HostAfter::ExitedViaMenu},
+    {"menu bar comes late", "late-menu", "", nullptr, nullptr, true, 39000, HostAfter::ExitedViaMenu},
+    {"menu bar never comes", "no-menu", "", nullptr, "M3", false, 8500, HostAfter::Running},
+    {"erase menu has only six items", "short-menu", "", nullptr, "M3", false, 3500, HostAfter::Running},
+    {"erase item opens a submenu", "submenu-item", "", nullptr, "M3", false, 3500, HostAfter::Running},
+    {"erase command not queued", "cold", "", Fault(Op::SendNotifyMessageA, 2, FaultKind::Refuse), "M3", false, 3500,
      HostAfter::Running},
-    {"fault while reading the first menu", Nothing, "", Fault(Op::GetMenuItemCount, 1, FaultKind::Raise), "M10",
-     false, HostAfter::Running},
-    {"fault escaping an unguarded step ends the run quietly", Nothing, "", Fault(Op::GetMenu, 1, FaultKind::Raise),
-     nullptr, false, HostAfter::Running},
-    {"a box that cannot be shown still ends the run", [](HostScript& s) { s.Installed = false; }, "",
-     Fault(Op::MessageBoxA, 0, FaultKind::Refuse), nullptr, false, HostAfter::NeverStarted},
+    {"no erase dialog opens", "no-dialog", "", nullptr, "M4", false, 15000, HostAfter::Running},
+    {"host of the other edition", "other-edition", "", nullptr, "M4", false, 15000, HostAfter::Running},
+    {"erase dialog without its button", "no-button", "", nullptr, "M4", false, 15000, HostAfter::Running},
+    {"dialog replaced by one with the button", "dialog-replaced", "", nullptr, nullptr, true, 38500,
+     HostAfter::ExitedViaMenu},
+    {"dialog closes between finding the button and the click", "dialog-vanishes", "", nullptr, "M5", false, 6000,
+     HostAfter::Running},
+    {"click not queued", "cold", "", Fault(Op::SendNotifyMessageA, 3, FaultKind::Refuse), "M5", false, 6000,
+     HostAfter::Running},
+    {"fault while looking for the dialog", "cold", "", Fault(Op::FindWindowExA, 2, FaultKind::Raise), "M6", false,
+     5000, HostAfter::Running},
+    {"erase over before the watch starts", "quick-erase", "", nullptr, nullptr, true, 37500,
+     HostAfter::ExitedViaMenu},
+    {"erase takes 100 s", "slow-erase", "", nullptr, nullptr, true, 107500, HostAfter::ExitedViaMenu},
+    {"erase never ends", "endless-erase", "", nullptr, "M7", false, 126000, HostAfter::Running},
+    {"host vanishes while erasing: seen at the first poll", "crash", "", nullptr, "M8", false, 37000,
+     HostAfter::Vanished},
+    {"first menu is empty", "no-exit-item", "", nullptr, "M9", false, 37500, HostAfter::Running},
+    {"last item of the first menu is a submenu", "exit-submenu", "", nullptr, "M9", false, 37500,
+     HostAfter::Running},
+    {"menu bar replaced after the erase", "menu-replaced", "", nullptr, "M9", false, 37500, HostAfter::Running},
+    {"menu bar replaced, but /NoClose", "menu-replaced", "/NoClose", nullptr, nullptr, true, 37000,
+     HostAfter::Running},
+    {"exit command not queued", "cold", "", Fault(Op::SendNotifyMessageA, 4, FaultKind::Refuse), "M9", false, 37500,
+     HostAfter::Running},
+    {"fault while reading the first menu", "cold", "", Fault(Op::GetMenuItemCount, 1, FaultKind::Raise), "M10",
+     false, 37500, HostAfter::Running},
+    {"fault escaping an unguarded step ends the run quietly", "cold", "", Fault(Op::GetMenu, 1, FaultKind::Raise),
+     nullptr, false, 3000, HostAfter::Running},
+    {"a box that cannot be shown still ends the run", "not-installed", "",
+     Fault(Op::MessageBoxA, 0, FaultKind::Refuse), nullptr, false, 0, HostAfter::NeverStarted},
 };
 
 void PrintTo(const OutcomeCase& c, std::ostream* out) { *out << c.What; }
@@ -110,21 +105,20 @@ class RunOutcome : public ::testing::TestWithParam<OutcomeCase> {};
 TEST_P(RunOutcome, EndsAsExpected)
 {
     const OutcomeCase& c = GetParam();
-    HostScript script = ScriptForLinkedEdition();
-    c.Script(script);
-    RunWholeProgram(script, c.Arguments, c.Faults);
-    SCOPED_TRACE(c.What);
+    RunWholeProgram(Scenario(c.Host), c.Arguments, c.Faults);
 
+    ASSERT_FALSE(sim::Calls().empty());
+    EXPECT_EQ(sim::Calls().back().Operation, Op::ExitProcess);
+    EXPECT_EQ(sim::Calls().back().Time, c.EndsAt) << "when the run ended";
     EXPECT_EQ(sim::ExitCode(), std::optional<UINT>(0));
-    const bool boxWasRefused = c.Message == nullptr && sim::WasCalled(Op::MessageBoxA);
     if (c.Message != nullptr) {
         ASSERT_EQ(sim::MessageBoxes().size(), 1u);
         const ExpectedText& expected = Expected(c.Message);
         const std::string wanted = expected.Text + (std::string(c.Message) == "M1" ? "2" : "");
-        EXPECT_EQ(Hex(sim::MessageBoxes()[0].Text), Hex(wanted));
+        EXPECT_EQ(HexBytes(sim::MessageBoxes()[0].Text), HexBytes(wanted));
         EXPECT_EQ(sim::MessageBoxes()[0].Style, expected.Icon);
         EXPECT_TRUE(EndedRightAfter(Op::MessageBoxA));
-    } else if (!boxWasRefused) {
+    } else {
         EXPECT_TRUE(sim::MessageBoxes().empty());
     }
     EXPECT_EQ(sim::Beeps().size(), c.Beep ? 1u : 0u);
@@ -133,7 +127,7 @@ TEST_P(RunOutcome, EndsAsExpected)
     }
 
     const sim::HostRecord& host = sim::ScriptedHost();
-    switch (c.Host) {
+    switch (c.After) {
     case HostAfter::NeverStarted: EXPECT_EQ(host.Starts, 0); break;
     case HostAfter::Running: EXPECT_TRUE(host.Running); break;
     case HostAfter::ExitedViaMenu: EXPECT_TRUE(host.ExitedViaMenu && !host.Running); break;
@@ -145,40 +139,113 @@ TEST_P(RunOutcome, EndsAsExpected)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RunOutcome, ::testing::ValuesIn(Cases),
-                         [](const ::testing::TestParamInfo<OutcomeCase>& info) {
-                             return "case" + std::to_string(info.index);
-                         });
+                         [](const ::testing::TestParamInfo<OutcomeCase>& info) { return TestName(info.param.What); });
 
-TEST(RunOutcomeDetail, RunningHostIsNeitherStartedNorClosedAndCommandLineIsNotRead)
+// Every desktop call of a run, in order, with its time, arguments and result;
+// handles are shown as "h" (their values are the desktop's own business).
+std::vector<std::string> Transcript()
 {
-    HostScript script = ScriptForLinkedEdition();
-    script.AlreadyRunning = true;
-    RunWholeProgram(script, "C:\\missing.exe");
-    EXPECT_FALSE(sim::WasCalled(Op::GetCommandLineA));
-    EXPECT_FALSE(sim::WasCalled(Op::ShellExecuteA));
+    static const std::regex handle("0x[0-9a-f]+");
+    std::vector<std::string> lines;
+    for (const sim::Call& call : sim::Calls()) {
+        std::string line = std::to_string(call.Time) + " " + sim::OpName(call.Operation) + "(" + call.Arguments + ")";
+        if (!call.Result.empty()) line += " -> " + call.Result;
+        lines.push_back(std::regex_replace(line, handle, "h"));
+    }
+    return lines;
+}
+
+// The byte texts of the linked edition, as the calls show them.
+std::string DialogLookUp()
+{
+    return std::string("FindWindowExA(null, null, \"#32770\", \"") + host::EraseDialogTitle(LinkedEdition()) + "\")";
+}
+std::string ButtonLookUp()
+{
+    return std::string("FindWindowExA(h, null, \"Button\", \"") + host::EraseButtonCaption(LinkedEdition()) + "\")";
+}
+
+TEST(RunTranscript, ColdStartCallByCall)
+{
+    RunWholeProgram(Scenario("cold"));
+    const std::string main = "(\"NERO_BURNING_ROM Class\", \"Nero - Burning Rom - \")";
+    const std::vector<std::string> wanted = {
+        "0 FindWindowA" + main + " -> null",
+        "0 GetCommandLineA() -> \"\"C:\\Tools\\veskara_" + std::string(LinkedEdition() == host::Edition::West ? "west" : "east") + ".exe\"\"",
+        "0 ShellExecuteA(null, \"open\", \"\"C:\\Program Files\\Ahead\\Nero\\nero.exe\"\", null, null, 1) -> 42",
+        "0 Sleep(2000)",
+        "2000 Sleep(500)",
+        "2500 FindWindowA" + main + " -> null",
+        "2500 Sleep(500)",
+        "3000 FindWindowA" + main + " -> h",
+        "3000 FindWindowExA(null, null, \"Afx:400000:0:10011:0:0\", null) -> h",
+        "3000 SendNotifyMessageA(h, WM_CLOSE, 0, 0) -> 1",
+        "3000 SetForegroundWindow(h) -> 1",
+        "3000 GetMenu(h) -> h",
+        "3000 GetSubMenu(h, 3) -> h",
+        "3000 Sleep(500)",
+        "3500 GetMenuItemID(h, 6) -> 32837",
+        "3500 SendNotifyMessageA(h, WM_COMMAND, 32837, 0) -> 1",
+        "3500 Sleep(1000)",
+        "4500 Sleep(500)",
+        "5000 " + DialogLookUp() + " -> null",
+        "5000 Sleep(500)",
+        "5500 " + DialogLookUp() + " -> h",
+        "5500 " + ButtonLookUp() + " -> h",
+        "5500 Sleep(500)",
+        "6000 SendNotifyMessageA(h, BM_CLICK, 0, 0) -> 1",
+        "6000 Sleep(30000)",
+        "36000 Sleep(1000)",
+        "37000 IsWindow(h) -> 1",
+        "37000 IsWindowEnabled(h) -> 1",
+        "37000 Sleep(500)",
+        "37500 GetSubMenu(h, 0) -> h",
+        "37500 GetMenuItemCount(h) -> 6",
+        "37500 GetMenuItemID(h, 5) -> 57665",
+        "37500 SendNotifyMessageA(h, WM_COMMAND, 57665, 0) -> 1",
+        "37500 MessageBeep(0) -> 1",
+        "37500 ExitProcess(0) -> process ended",
+    };
+    EXPECT_EQ(Transcript(), wanted);
+}
+
+TEST(RunTranscript, RunningHostIsUsedAsItIsAndLeftRunning)
+{
+    RunWholeProgram(Scenario("running"), "C:\\missing.exe");
+    const std::vector<std::string> wanted = {
+        "0 FindWindowA(\"NERO_BURNING_ROM Class\", \"Nero - Burning Rom - \") -> h",
+        "0 FindWindowExA(null, null, \"Afx:400000:0:10011:0:0\", null) -> h",
+        "0 SendNotifyMessageA(h, WM_CLOSE, 0, 0) -> 1",
+        "0 SetForegroundWindow(h) -> 1",
+        "0 GetMenu(h) -> h",
+        "0 GetSubMenu(h, 3) -> h",
+        "0 Sleep(500)",
+        "500 GetMenuItemID(h, 6) -> 32837",
+        "500 SendNotifyMessageA(h, WM_COMMAND, 32837, 0) -> 1",
+        "500 Sleep(1000)",
+        "1500 Sleep(500)",
+        "2000 " + DialogLookUp() + " -> null",
+        "2000 Sleep(500)",
+        "2500 " + DialogLookUp() + " -> h",
+        "2500 " + ButtonLookUp() + " -> h",
+        "2500 Sleep(500)",
+        "3000 SendNotifyMessageA(h, BM_CLICK, 0, 0) -> 1",
+        "3000 Sleep(30000)",
+        "33000 Sleep(1000)",
+        "34000 IsWindow(h) -> 1",
+        "34000 IsWindowEnabled(h) -> 1",
+        "34000 MessageBeep(0) -> 1",
+        "34000 ExitProcess(0) -> process ended",
+    };
+    EXPECT_EQ(Transcript(), wanted);
     EXPECT_EQ(sim::ScriptedHost().Starts, 0);
-    EXPECT_TRUE(sim::ScriptedHost().AfxClosed);
     EXPECT_EQ(sim::ScriptedHost().Received,
               (std::vector<std::string>{"WM_CLOSE Afx", "WM_COMMAND erase", "BM_CLICK"}));
 }
 
-TEST(RunOutcomeDetail, ColdStartSendsExactlyTheExpectedMessagesToTheHost)
+TEST(RunTranscript, FailedMenuSendsNothingToTheHostButTheAfxClose)
 {
-    RunWholeProgram(ScriptForLinkedEdition());
-    EXPECT_EQ(sim::ScriptedHost().Received,
-              (std::vector<std::string>{"WM_CLOSE Afx", "WM_COMMAND erase", "BM_CLICK", "WM_COMMAND exit"}));
-    EXPECT_EQ(sim::CallCount(Op::ShellExecuteA), 1);
-    const sim::Call& shell = *std::find_if(sim::Calls().begin(), sim::Calls().end(),
-                                           [](const sim::Call& call) { return call.Operation == Op::ShellExecuteA; });
-    EXPECT_EQ(shell.Arguments, "null, \"open\", \"\"C:\\Program Files\\Ahead\\Nero\\nero.exe\"\", null, null, 1");
-    EXPECT_EQ(sim::CallCount(Op::SetForegroundWindow), 1);
-}
-
-TEST(RunOutcomeDetail, FailedMenuSendsNothingToTheHost)
-{
-    HostScript script = ScriptForLinkedEdition();
-    script.EraseMenuItems = 6;
-    RunWholeProgram(script);
+    RunWholeProgram(Scenario("short-menu"));
     EXPECT_EQ(sim::ScriptedHost().Received, (std::vector<std::string>{"WM_CLOSE Afx"}));
 }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-using sim::HostScript;
+using host::HostSettings;
 using sim::Millis;
 using sim::Op;
 
@@ -42,7 +42,7 @@ Millis BoxTime() { return sim::MessageBoxes().empty() ? -1 : sim::MessageBoxes()
 
 TEST(RunTiming, ColdStartFromShellToBeep)
 {
-    RunWholeProgram(ScriptForLinkedEdition());  // main window 3 s after the start, erase 25 s
+    RunWholeProgram(Scenario("cold"));  // main window 3 s after the start, erase 25 s
     // 2 s after the start, then look-ups every 500 ms: the window is found at the second.
     EXPECT_EQ(TimesOf(Op::FindWindowA), (std::vector<Millis>{0, 2500, 3000}));
     // One menu reading and its pause, 1 s, then the dialog (opened 1.5 s after the
@@ -58,9 +58,7 @@ TEST(RunTiming, ColdStartFromShellToBeep)
 
 TEST(RunTiming, RunningHostIsUsedWithoutWaiting)
 {
-    HostScript script = ScriptForLinkedEdition();
-    script.AlreadyRunning = true;
-    RunWholeProgram(script);
+    RunWholeProgram(Scenario("running"));
     EXPECT_EQ(TimesOf(Op::FindWindowA), (std::vector<Millis>{0}));
     EXPECT_TRUE(SleepsBefore(Op::GetMenu).empty());
 }
@@ -77,7 +75,7 @@ class MainWindowWait : public ::testing::TestWithParam<WindowDelayCase> {};
 
 TEST_P(MainWindowWait, LooksUpEvery500msAtMost21Times)
 {
-    HostScript script = ScriptForLinkedEdition();
+    HostSettings script = Scenario("cold");
     script.MainWindowDelay = GetParam().MainWindowDelay;
     RunWholeProgram(script);
     EXPECT_EQ(static_cast<int>(TimesOf(Op::FindWindowA).size()), GetParam().LookUps);
@@ -97,9 +95,10 @@ INSTANTIATE_TEST_SUITE_P(Delays, MainWindowWait,
                          ::testing::Values(WindowDelayCase{2000, true, 1 + 1},   // there at the first look-up
                                            WindowDelayCase{12500, true, 1 + 21},  // at the 21st
                                            WindowDelayCase{12501, false, 1 + 21},
-                                           WindowDelayCase{-1, false, 1 + 21}),
+                                           WindowDelayCase{host::Never, false, 1 + 21}),
                          [](const ::testing::TestParamInfo<WindowDelayCase>& info) {
-                             return "case" + std::to_string(info.index);
+                             const Millis delay = info.param.MainWindowDelay;
+                             return delay == host::Never ? std::string("never") : "after_" + std::to_string(delay) + "ms";
                          });
 
 TEST(RunTiming, MenuBarReadUpTo11TimesWithAPauseAfterEach)
@@ -110,7 +109,7 @@ TEST(RunTiming, MenuBarReadUpTo11TimesWithAPauseAfterEach)
         bool Found;
     };
     for (const Case c : {Case{0, 1, true}, Case{1500, 3, true}, Case{5500, 11, true}, Case{5501, 11, false}}) {
-        HostScript script = ScriptForLinkedEdition();
+        HostSettings script = Scenario("cold");
         script.MainWindowDelay = 2000;  // found at the first look-up, at 2.5 s
         script.MenuBarDelay = c.MenuBarDelay;
         RunWholeProgram(script);
@@ -129,9 +128,7 @@ TEST(RunTiming, MenuBarReadUpTo11TimesWithAPauseAfterEach)
 
 TEST(RunTiming, ButtonSearchedEvery500msAtMost21TimesThenM4)
 {
-    HostScript script = ScriptForLinkedEdition();
-    script.OpensEraseDialog = false;
-    RunWholeProgram(script);
+    RunWholeProgram(Scenario("no-dialog"));
     const Millis command = TimesOf(Op::SendNotifyMessageA, "WM_COMMAND").front();
     const std::vector<Millis> lookUps = TimesOf(Op::FindWindowExA, "#32770");
     ASSERT_EQ(lookUps.size(), 21u);
@@ -143,9 +140,7 @@ TEST(RunTiming, ButtonSearchedEvery500msAtMost21TimesThenM4)
 
 TEST(RunTiming, WatchPollsEverySecondAfter30sAndGivesUpAfter90Polls)
 {
-    HostScript script = ScriptForLinkedEdition();
-    script.EraseDuration = -1;
-    RunWholeProgram(script);
+    RunWholeProgram(Scenario("endless-erase"));
     const Millis click = ClickTime();
     const std::vector<Millis> polls = TimesOf(Op::IsWindowEnabled);
     ASSERT_EQ(polls.size(), 90u);
@@ -157,9 +152,7 @@ TEST(RunTiming, WatchPollsEverySecondAfter30sAndGivesUpAfter90Polls)
 
 TEST(RunTiming, WatchEndsAtTheFirstPollThatSeesTheWindowEnabled)
 {
-    HostScript script = ScriptForLinkedEdition();
-    script.EraseDuration = 100000;  // ends 100.001 s after the click
-    RunWholeProgram(script);
+    RunWholeProgram(Scenario("slow-erase"));  // ends 100.001 s after the click
     const Millis click = ClickTime();
     EXPECT_EQ(TimesOf(Op::IsWindowEnabled).back(), click + 101000);
     ASSERT_EQ(sim::Beeps().size(), 1u);

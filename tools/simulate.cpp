@@ -1,78 +1,37 @@
 // Runs one erase on the simulated desktop and prints its timeline: what the
 // real program would do, call by call, against a host that behaves as chosen.
 //
-//   veskara_sim_<edition> [--host=SCENARIO] [--fault=OPERATION:CALL[:refuse]]
-//                         [--command-line=TEXT] [--] [NeroPath] [/NoClose]
+//   veskara_sim_<edition> [--host=SCENARIO] [--host-settings=TEXT]
+//                         [--fault=OPERATION:CALL[:refuse]] [--command-line=TEXT]
+//                         [--] [NeroPath] [/NoClose]
 #include <cstdio>
-#include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/sim/scripted_host.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/timeline.h"
 #include "profile/host_edition.h"
 #include "run/erase_run.h"
+#include "scripted_host.h"
 
 namespace {
-
-struct Scenario {
-    const char* Name;
-    const char* Description;
-    std::function<void(sim::HostScript&)> Apply;
-};
-
-const std::vector<Scenario>& Scenarios()
-{
-    using sim::HostScript;
-    static const std::vector<Scenario> scenarios = {
-        {"cold", "the host is installed but not running; it erases in 25 s", [](HostScript&) {}},
-        {"running", "the host is already running", [](HostScript& s) { s.AlreadyRunning = true; }},
-        {"not-installed", "there is no host program where the shell looks", [](HostScript& s) { s.Installed = false; }},
-        {"no-window", "the host starts but never shows its main window", [](HostScript& s) { s.MainWindowDelay = -1; }},
-        {"late-window", "the main window appears 13 s after the start", [](HostScript& s) { s.MainWindowDelay = 13000; }},
-        {"wrong-title", "the main window's title only begins with the expected one",
-         [](HostScript& s) { s.MainWindowTitle = "Nero - Burning Rom - Untitled"; }},
-        {"window-vanishes", "the main window vanishes right after it was found",
-         [](HostScript& s) { s.MainWindowVanishesAfter = 100; }},
-        {"no-afx", "the host has no Afx window", [](HostScript& s) { s.AfxWindow = false; }},
-        {"late-menu", "the menu bar appears 1.2 s after the main window", [](HostScript& s) { s.MenuBarDelay = 1200; }},
-        {"no-menu", "the main window never gets a menu bar", [](HostScript& s) { s.MenuBarDelay = 600000; }},
-        {"short-menu", "the erase menu has only six items", [](HostScript& s) { s.EraseMenuItems = 6; }},
-        {"submenu-item", "the erase item opens a submenu", [](HostScript& s) { s.EraseItemIsSubmenu = true; }},
-        {"no-dialog", "the erase command opens no dialog", [](HostScript& s) { s.OpensEraseDialog = false; }},
-        {"other-edition", "the host is of the other language edition",
-         [](HostScript& s) {
-             s.Language = std::strcmp(EditionName, "west") == 0 ? sim::Edition::East : sim::Edition::West;
-         }},
-        {"no-button", "the erase dialog has no erase button", [](HostScript& s) { s.DialogHasButton = false; }},
-        {"dialog-vanishes", "the dialog closes between finding the button and the click",
-         [](HostScript& s) { s.DialogClosesAfter = 600; }},
-        {"quick-erase", "the erase is over after 5 s", [](HostScript& s) { s.EraseDuration = 5000; }},
-        {"slow-erase", "the erase takes 100 s", [](HostScript& s) { s.EraseDuration = 100000; }},
-        {"endless-erase", "the erase never ends", [](HostScript& s) { s.EraseDuration = -1; }},
-        {"crash", "the host vanishes in the middle of the erase", [](HostScript& s) { s.CrashesDuringErase = true; }},
-        {"no-exit-item", "the host's first menu is empty", [](HostScript& s) { s.ExitMenuItems = 0; }},
-        {"exit-submenu", "the last item of the first menu opens a submenu",
-         [](HostScript& s) { s.ExitItemIsSubmenu = true; }},
-        {"menu-replaced", "the host replaces its menu bar when the erase is over",
-         [](HostScript& s) { s.ChangesMenuBarAfterErase = true; }},
-    };
-    return scenarios;
-}
 
 void Usage(FILE* to)
 {
     std::fprintf(to,
-                 "usage: veskara_sim_%s [--host=SCENARIO] [--fault=OPERATION:CALL[:refuse]]...\n"
-                 "                      [--command-line=TEXT] [--] [NeroPath] [/NoClose]\n\n"
+                 "usage: veskara_sim_%s [--host=SCENARIO] [--host-settings=TEXT]\n"
+                 "                      [--fault=OPERATION:CALL[:refuse]]... [--command-line=TEXT]\n"
+                 "                      [--] [NeroPath] [/NoClose]\n\n"
                  "Runs veskara_%s.exe on a simulated desktop and prints every desktop call it makes.\n"
                  "CALL counts that operation's calls from 1 (0: every call); a fault raises unless\n"
-                 "':refuse' makes the call answer its failure value instead. Through\n"
-                 "scripts/simulate.sh, --edition=west|east chooses the program.\n\nHost scenarios:\n",
+                 "':refuse' makes the call answer its failure value instead. --host-settings changes\n"
+                 "the scenario's host further with name=value words parted by ';' (the names are in\n"
+                 "tests/host/host_description.h). Through scripts/simulate.sh, --edition=west|east\n"
+                 "chooses the program.\n\nHost scenarios:\n",
                  EditionName, EditionName);
-    for (const Scenario& s : Scenarios()) std::fprintf(to, "  %-16s %s\n", s.Name, s.Description);
+    for (const host::Scenario* s = host::Scenarios(); s->Name != nullptr; ++s) {
+        std::fprintf(to, "  %-19s %s\n", s->Name, s->Description);
+    }
 }
 
 // The program's arguments as Windows would pass them: quoted where they hold a separator.
@@ -114,8 +73,8 @@ const char* KindOf(UINT style) { return (style & 0xF0) == MB_ICONASTERISK ? "inf
 int main(int argc, char** argv)
 {
     sim::Reset();
-    sim::HostScript script;
     std::string scenarioName = "cold";
+    std::string settingsText;
     std::vector<std::string> faults;
     std::vector<std::string> programArguments;
     std::string rawCommandLine;
@@ -129,6 +88,8 @@ int main(int argc, char** argv)
             return 0;
         } else if (options && argument.rfind("--host=", 0) == 0) {
             scenarioName = argument.substr(7);
+        } else if (options && argument.rfind("--host-settings=", 0) == 0) {
+            settingsText = argument.substr(16);
         } else if (options && argument.rfind("--fault=", 0) == 0) {
             faults.push_back(argument.substr(8));
         } else if (options && argument.rfind("--command-line=", 0) == 0) {
@@ -141,18 +102,19 @@ int main(int argc, char** argv)
             programArguments.push_back(argument);
         }
     }
-    const Scenario* scenario = nullptr;
-    for (const Scenario& s : Scenarios()) {
-        if (scenarioName == s.Name) scenario = &s;
-    }
+    const host::Scenario* scenario = host::FindScenario(scenarioName);
     if (scenario == nullptr) {
         std::fprintf(stderr, "unknown host scenario '%s'\n\n", scenarioName.c_str());
         Usage(stderr);
         return 2;
     }
-    script.Language = std::strcmp(EditionName, "west") == 0 ? sim::Edition::West : sim::Edition::East;
-    scenario->Apply(script);
-    sim::InstallScriptedHost(script);
+    host::HostSettings settings = host::ScenarioSettings(*scenario, host::EditionNamed(EditionName));
+    std::string problem;
+    if (!host::ApplySettings(settingsText, settings, &problem)) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return 2;
+    }
+    sim::InstallScriptedHost(settings);
     sim::SetCommandLine(rawCommandLine.empty() ? CommandLineOf(programArguments) : rawCommandLine);
     for (const std::string& fault : faults) {
         if (!ParseFault(fault)) {
@@ -184,7 +146,7 @@ int main(int argc, char** argv)
     sim::AdvanceClock(5000);  // the host goes on handling what it was sent
     const sim::HostRecord& host = sim::ScriptedHost();
     std::printf("\nThe host afterwards: %s%s%s\n",
-                host.Starts > 0 ? "started by the run, " : (script.AlreadyRunning ? "started by the user, " : "never started, "),
+                host.Starts > 0 ? "started by the run, " : (settings.AlreadyRunning ? "started by the user, " : "never started, "),
                 host.EraseFinished ? "erase finished, " : (host.EraseStarted ? "erase started but not finished, " : "no erase, "),
                 host.Running ? "still running" : (host.ExitedViaMenu ? "exited through its menu" : "not running"));
     return 0;

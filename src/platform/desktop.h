@@ -10,3 +10,6 @@
 #else
 #include "sim/win32_names.h"
 #endif
+
+// What GetMenuItemID answers for a position without a command.
+constexpr UINT NoCommand = static_cast<UINT>(-1);

@@ -1,5 +1,6 @@
-// What identifies the host's windows, menus and controls. Exactly one profile
-// is linked into each program: the edition it drives is chosen by the build.
+// What identifies the host's windows, menus and controls. Every program has
+// the one profile Host; its edition texts come from the edition file that the
+// program is linked with (west_edition.cpp or east_edition.cpp).
 #pragma once
 
 struct HostProfile {

@@ -8,7 +8,6 @@
 namespace {
 constexpr DWORD PauseBeforePoll = 1000;
 constexpr int MostPolls = 90;
-constexpr UINT NoCommand = static_cast<UINT>(-1);
 
 // How the host's main window was last seen by the watch.
 struct HostWindowState {

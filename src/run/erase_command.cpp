@@ -11,7 +11,6 @@ constexpr int MostMenuReadings = 11;
 constexpr DWORD PauseBeforeDialogLookUp = 500;
 constexpr int MostDialogLookUps = 21;
 constexpr DWORD PauseBeforeClick = 500;
-constexpr UINT NoCommand = static_cast<UINT>(-1);
 
 HWND FindEraseButton()
 {

@@ -2,16 +2,22 @@
 // desktop this program was linked with. Each case answers "" or what differed.
 #include "conformance_cases.h"
 
+#include <cstdio>
 #include <string>
 
 #include "desktop_fixture.h"
 
 namespace {
 
-constexpr UINT NoCommand = static_cast<UINT>(-1);
 
 std::string Text(long long value) { return std::to_string(value); }
-std::string Text(const void* handle) { return handle == nullptr ? "null" : "a handle"; }
+std::string Text(const void* handle)
+{
+    if (handle == nullptr) return "null";
+    char text[24];
+    std::snprintf(text, sizeof text, "handle %p", handle);
+    return text;
+}
 
 template <class T>
 std::string Expect(const char* what, T actual, T wanted)

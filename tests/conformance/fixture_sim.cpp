@@ -48,7 +48,7 @@ HWND MakeBusyWindowOnOtherThread(DWORD busyMs)
 {
     // The other thread is not reading messages until busyMs have passed.
     const sim::Millis readyAt = sim::Now() + busyMs;
-    return sim::CreateWindow("Veskara Busy Class", "busy", nullptr, sim::HostThread,
+    return sim::CreateWindow("Veskara Busy Class", "busy", nullptr,
                              [readyAt](HWND, UINT message, WPARAM, LPARAM) {
                                  if (message != WM_COMMAND) return;
                                  // Handled once the thread reads its messages again.
@@ -58,7 +58,7 @@ HWND MakeBusyWindowOnOtherThread(DWORD busyMs)
 
 HWND MakeWindowDestroyedByOtherThread()
 {
-    HWND window = sim::CreateWindow("Button", "Erase", nullptr, sim::HostThread);
+    HWND window = sim::CreateWindow("Button", "Erase", nullptr);
     sim::DestroyWindow(window);
     return window;
 }

@@ -15,7 +15,7 @@ scenario would be found by another), so scenarios run in lanes: each lane has
 a copy of the prefix and an X server of its own, and runs its scenarios one
 after another; the lanes run side by side.
 
-Usage: e2e.py BUILD_DIR [LANES [NAME_PART]]   (a Windows build made with VESKARA_TESTS=ON;
+Usage: e2e.py BUILD_DIR [LANES [NAME_PART]]   (a Windows build with BUILD_TESTING on, the default;
 NAME_PART runs only the scenarios whose names contain it)
 Needs: WINE (the loader to use), WINEPREFIX (a booted prefix, not in use),
 Xvfb, and the ja_JP.UTF-8 locale for a Japanese system code page.
@@ -93,8 +93,8 @@ class Scenario:
         self.seconds = 0.0
         self.program = program          # "veskara_west" or "veskara_east"
         self.arguments = arguments      # the program's arguments, as typed
-        self.host = host                # stand-in options for a host the shell or the program starts
-        self.host_process = host_process  # stand-in options for a host already running as its own process
+        self.host = host                # stand-in settings for a host the shell or the program starts
+        self.host_process = host_process  # stand-in settings for a host already running as its own process
         self.expect_boxes = list(expect_boxes)
         self.host_has = list(host_has)
         self.host_lacks = list(host_lacks)
@@ -107,12 +107,12 @@ class Scenario:
         env = dict(lane_env)
         running = None
         if self.host is not None:
-            env["VESKARA_STAND_IN"] = self.host + " report=" + win(host_report)
+            env["VESKARA_STAND_IN"] = self.host + ";report=" + win(host_report)
         if self.hosted:
             env["VESKARA_INJECT"] = win(exe("run_hook", ".dll"))
             env["VESKARA_FAULTS"] = self.faults
         if self.host_process is not None:
-            host_env = dict(env, VESKARA_STAND_IN=self.host_process + " report=" + win(host_report))
+            host_env = dict(env, VESKARA_STAND_IN=self.host_process + ";report=" + win(host_report))
             running = subprocess.Popen([WINE, exe("stand_in_host")], env=host_env,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             if not wait_for(host_report, "main window shown"):
@@ -145,84 +145,91 @@ class Scenario:
         return failures
 
 
+def settings(scenario, edition="west", *more):
+    """A stand-in settings text: a host scenario of tests/host/host_description.cpp, facing a program
+    of the given edition, and further name=value words."""
+    return ";".join(["edition=" + edition, "scenario=" + scenario] + list(more))
+
+
+# Each case is named after its host scenario (the names the simulator and the native tests use),
+# then how the host runs: "shell" (its own process, started through the shell), "separate" (its
+# own process, already running), "hosted" (a thread of the program, by run_hook.dll).
 def scenarios():
     missing = r"C:\Program Files\Nowhere\nero.exe"
     stand_in = win(exe("stand_in_host"))
     idle = win(exe("idle"))
-    quick = "erase-ms=2000"
+    ended = "run ended with status 0"
     full_run = ["started", "main window shown", "afx closed", "erase command", "dialog opened", "click",
-                "erase finished"]
+                "erase finished", ended]
     return [
         # Separate processes: start, look-up and the Afx window work across processes under Wine.
-        Scenario("missing_host_path_west", 4, "veskara_west", '"%s"' % missing,
-                 expect_boxes=[message("M1", number=2)]),
-        Scenario("missing_host_path_east_noclose", 4, "veskara_east", '/NoClose "%s"' % missing,
+        Scenario("not-installed.west", 4, "veskara_west", '"%s"' % missing, expect_boxes=[message("M1", number=2)]),
+        Scenario("not-installed.east.noclose", 4, "veskara_east", '/NoClose "%s"' % missing,
                  expect_boxes=[message("M1", "east", number=2)]),
-        Scenario("lower_case_switch_is_a_path", 4, "veskara_west", "/noclose",
+        Scenario("not-installed.lower-case-switch", 4, "veskara_west", "/noclose",
                  expect_boxes=[message("M1", number=2)]),
-        Scenario("main_window_never_appears", 15, "veskara_west", stand_in, host="no-window quit-after=20000",
+        Scenario("no-window.shell", 15, "veskara_west", stand_in, host=settings("no-window", "west", "quit-after=20000"),
                  expect_boxes=[message("M2")], host_has=["started"], host_lacks=["afx closed"]),
-        Scenario("main_window_title_only_begins_right", 15, "veskara_east", stand_in,
-                 host="title-suffix=Untitled quit-after=20000", expect_boxes=[message("M2")],
+        Scenario("wrong-title.shell", 15, "veskara_east", stand_in,
+                 host=settings("wrong-title", "east", "quit-after=20000"), expect_boxes=[message("M2")],
                  host_has=["started", "main window shown"], host_lacks=["afx closed"]),
         # Wine cannot read the menus of another process: the run gets as far as the menu and says so (M3).
-        Scenario("cold_start_through_the_shell", 12, "veskara_west", stand_in + " /NoClose",
-                 host="window-delay=1000 quit-after=25000", expect_boxes=[message("M3")],
-                 host_has=["started", "main window shown", "afx closed"], host_lacks=["erase command"]),
-        Scenario("already_running_host_command_line_ignored", 10, "veskara_west", '"%s" /NoClose' % missing,
-                 host_process="quit-after=30000", expect_boxes=[message("M3")],
+        Scenario("cold.shell", 12, "veskara_west", stand_in + " /NoClose",
+                 host=settings("cold", "west", "main-window-delay=1000", "quit-after=25000"),
+                 expect_boxes=[message("M3")], host_has=["started", "main window shown", "afx closed"],
+                 host_lacks=["erase command"]),
+        Scenario("running.separate.command-line-ignored", 10, "veskara_west", '"%s" /NoClose' % missing,
+                 host_process=settings("running", "west", "quit-after=30000"), expect_boxes=[message("M3")],
                  host_has=["started", "afx closed"], host_lacks=["erase command"]),
         # The host on a thread of the program: the whole run on a real user32.
-        Scenario("hosted_cold_start_exits_host_via_menu", 40, "veskara_west", idle, hosted=True,
-                 host="window-delay=1500 " + quick, host_has=full_run + ["exit command", "run ended with status 0"]),
-        Scenario("hosted_running_host_east_left_running", 38, "veskara_east", '"%s" /NoClose' % missing, hosted=True,
-                 host="east " + quick, host_has=full_run + ["run ended with status 0"], host_lacks=["exit command"]),
-        Scenario("hosted_other_edition_dialog_not_found", 15, "veskara_west", "", hosted=True, host="east",
-                 expect_boxes=[message("M4")], host_has=["erase command", "dialog opened"], host_lacks=["click"]),
-        Scenario("hosted_host_vanishes_while_erasing", 40, "veskara_west", "", hosted=True, host="crash-ms=5000",
+        Scenario("cold.hosted", 40, "veskara_west", idle, hosted=True, host=settings("cold"),
+                 host_has=full_run + ["exit command"]),
+        Scenario("running.hosted.east", 38, "veskara_east", '"%s" /NoClose' % missing, hosted=True,
+                 host=settings("running", "east"), host_has=full_run, host_lacks=["exit command"]),
+        Scenario("other-edition.hosted", 15, "veskara_west", "", hosted=True,
+                 host=settings("other-edition", "west", "already-running"), expect_boxes=[message("M4")],
+                 host_has=["erase command", "dialog opened"], host_lacks=["click"]),
+        Scenario("crash.hosted", 40, "veskara_west", "", hosted=True, host=settings("crash", "west", "already-running"),
                  expect_boxes=[message("M8")], host_has=["click", "vanishes while erasing"]),
-        Scenario("hosted_exit_menu_empty", 42, "veskara_west", idle, hosted=True,
-                 host="window-delay=1500 empty-exit-menu " + quick, expect_boxes=[message("M9")],
-                 host_has=["erase finished"], host_lacks=["exit command"]),
-        Scenario("hosted_erase_never_ends", 125, "veskara_east", "/NoClose", hosted=True, host="east erase-never",
-                 expect_boxes=[message("M7")], host_has=["click"], host_lacks=["erase finished"]),
+        Scenario("no-exit-item.hosted", 42, "veskara_west", idle, hosted=True, host=settings("no-exit-item"),
+                 expect_boxes=[message("M9")], host_has=["erase finished"], host_lacks=["exit command"]),
+        Scenario("endless-erase.hosted.east", 125, "veskara_east", "/NoClose", hosted=True,
+                 host=settings("endless-erase", "east", "already-running"), expect_boxes=[message("M7", "east")],
+                 host_has=["click"], host_lacks=["erase finished"]),
     ] + fault_scenarios()
 
 
 def fault_scenarios():
     """Real structured exceptions inside the shipped programs' Win32 calls, both editions: a guarded
     step shows its message, the watch shows how it stood, an unguarded step ends the run quietly;
-    always exit status 0 through the program's own ExitProcess, never a crash report or a hang."""
+    always exit status 0 through the program's own ExitProcess, never a crash report or a hang.
+    The host is the running one, or the cold one where the exit step must run."""
     ended = "run ended with status 0"
-    scenarios = []
-    for edition, kinds in (("west", ("null-write", "raise")), ("east", ("raise", "null-write"))):
-        host = ("east " if edition == "east" else "") + "erase-ms=2000"
-        one, other = kinds
-
-        def fault(name, seconds, faults, boxes, has=(), lacks=()):
-            scenarios.append(Scenario("fault_%s_%s" % (name, edition), seconds, "veskara_" + edition, "/NoClose",
-                                      hosted=True, host=host, faults=faults, expect_boxes=boxes,
-                                      host_has=list(has) + [ended], host_lacks=lacks))
+    cases = []
+    for edition, one, other in (("west", "null-write", "raise"), ("east", "raise", "null-write")):
+        def fault(where, seconds, faults, boxes, has=(), lacks=()):
+            cases.append(Scenario("running.hosted.fault-%s.%s" % (where, edition), seconds, "veskara_" + edition,
+                                  "/NoClose", hosted=True, host=settings("running", edition), faults=faults,
+                                  expect_boxes=boxes, host_has=list(has) + [ended], host_lacks=lacks))
 
         # The dialog look-up (the Afx window's look-up is the first call of FindWindowExA).
-        fault("in_button_step_lookup", 15, "FindWindowExA:2:" + one, [message("M6", edition)],
+        fault("in-button-step-lookup", 15, "FindWindowExA:2:" + one, [message("M6", edition)],
               has=["erase command"], lacks=["click"])
         # The click itself (the Afx close and the erase command are the first two sends).
-        fault("in_button_step_click", 15, "SendNotifyMessageA:3:" + other, [message("M6", edition)],
+        fault("in-button-step-click", 15, "SendNotifyMessageA:3:" + other, [message("M6", edition)],
               has=["dialog opened"], lacks=["click"])
-        fault("in_watch", 40, "IsWindowEnabled:1:" + one, [message("M7", edition)], has=["click"])
-        fault("in_unguarded_step", 8, "GetMenu:1:" + other, [], has=["afx closed"], lacks=["erase command"])
+        fault("in-watch", 40, "IsWindowEnabled:1:" + one, [message("M7", edition)], has=["click"])
+        fault("in-unguarded-step", 8, "GetMenu:1:" + other, [], has=["afx closed"], lacks=["erase command"])
         # A fault that leaves through user32's own frames (a callback inside EnumWindows), then a
         # second one once the M6 box has been dismissed: the guard left the thread sane.
-        fault("after_a_caught_one", 15, "FindWindowExA:2:callback MessageBoxA:1:%s:after" % other,
+        fault("after-a-caught-one", 15, "FindWindowExA:2:callback MessageBoxA:1:%s:after" % other,
               [message("M6", edition)], has=["erase command"], lacks=["click"])
-    # The exit step runs only when the host is to be closed: a cold start without /NoClose.
-    for edition, kind in (("west", "raise"), ("east", "null-write")):
-        scenarios.append(Scenario("fault_in_exit_step_" + edition, 42, "veskara_" + edition, win(exe("idle")),
-                                  hosted=True, host=("east " if edition == "east" else "") + "window-delay=1500 erase-ms=2000",
-                                  faults="GetMenuItemCount:1:" + kind, expect_boxes=[message("M10", edition)],
-                                  host_has=["erase finished", ended], host_lacks=["exit command"]))
-    return scenarios
+        # The exit step runs only when the host is to be closed: a cold start without /NoClose.
+        cases.append(Scenario("cold.hosted.fault-in-exit-step." + edition, 42, "veskara_" + edition, win(exe("idle")),
+                              hosted=True, host=settings("cold", edition), faults="GetMenuItemCount:1:" + one,
+                              expect_boxes=[message("M10", edition)], host_has=["erase finished", ended],
+                              host_lacks=["exit command"]))
+    return cases
 
 
 def start_lane(number):

@@ -1,7 +1,7 @@
 // A hook DLL for the shipped programs under Wine. run_and_watch.exe loads it
 // into a program's process before the program's own code runs; it then
 //   - runs the stand-in host on a thread of that process, when VESKARA_STAND_IN
-//     gives its options (Wine cannot read another process's menus, so this is
+//     gives its settings (Wine cannot read another process's menus, so this is
 //     how the menu, dialog, watch and exit steps meet a host on a real user32);
 //   - raises real structured exceptions inside the program's Win32 calls, as a
 //     faulty hook or shell extension would: VESKARA_FAULTS lists them as
@@ -34,7 +34,7 @@ struct Fault {
     bool After;
 };
 
-StandInOptions Host;
+host::HostSettings HostSettings;
 bool HostRuns;
 Fault Faults[8];
 int FaultCount;
@@ -118,7 +118,7 @@ HWND(WINAPI* RealFindWindowA)(LPCSTR, LPCSTR);
 HWND WINAPI HookedFindWindowA(LPCSTR className, LPCSTR title)
 {
     const int call = CountCall("FindWindowA");
-    if (call == 1 && HostRuns && Host.WindowDelay == 0 && !Host.NoWindow) {
+    if (call == 1 && HostRuns && (HostSettings.AlreadyRunning || HostSettings.MainWindowDelay == 0)) {
         // A host that is already running when the run starts: its thread is
         // given the moment it needs to show its main window.
         for (int i = 0; i < 100 && RealFindWindowA(className, nullptr) == nullptr; ++i) Sleep(50);
@@ -133,8 +133,8 @@ void(WINAPI* RealExitProcess)(UINT);
 void WINAPI HookedExitProcess(UINT status)
 {
     if (HostRuns) Sleep(1500);  // the host thread handles what it was sent last
-    if (!Host.Report.empty()) {
-        if (FILE* file = std::fopen(Host.Report.c_str(), "ab")) {
+    if (!HostSettings.Report.empty()) {
+        if (FILE* file = std::fopen(HostSettings.Report.c_str(), "ab")) {
             std::fprintf(file, "run ended with status %u\n", status);
             std::fclose(file);
         }
@@ -168,7 +168,7 @@ void Hook(const char* name, Function replacement, Function& real)
 
 DWORD WINAPI HostThread(LPVOID)
 {
-    RunStandInHost(Host);
+    RunStandInHost(HostSettings);
     return 0;
 }
 
@@ -179,7 +179,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
     if (reason != DLL_PROCESS_ATTACH) return TRUE;
     const char* host = std::getenv("VESKARA_STAND_IN");
     HostRuns = host != nullptr && host[0] != '\0';
-    if (HostRuns) Host = ParseStandInOptions(host);
+    if (HostRuns) HostSettings = ParseStandInSettings(host);
     ReadFaults(std::getenv("VESKARA_FAULTS"));
     Hook("FindWindowA", HookedFindWindowA, RealFindWindowA);
     Hook("FindWindowExA", HookedFindWindowExA, RealFindWindowExA);

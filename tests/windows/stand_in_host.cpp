@@ -1,29 +1,24 @@
 #include "stand_in_host.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace {
 
-constexpr char MainClass[] = "NERO_BURNING_ROM Class";
-constexpr char MainTitle[] = "Nero - Burning Rom - ";
-constexpr char AfxClass[] = "Afx:400000:0:10011:0:0";
 constexpr UINT_PTR ShowWindowTimer = 1;
 constexpr UINT_PTR EraseTimer = 2;
 constexpr UINT_PTR CrashTimer = 3;
 constexpr UINT_PTR QuitTimer = 4;
 constexpr int EraseButtonId = 1001;
 
-StandInOptions Options;
+host::HostSettings Settings;
 HWND MainWindow;
 HWND AfxWindow;
 HWND Dialog;
 
 void Report(const char* line)
 {
-    if (Options.Report.empty()) return;
-    if (FILE* file = std::fopen(Options.Report.c_str(), "ab")) {
+    if (Settings.Report.empty()) return;
+    if (FILE* file = std::fopen(Settings.Report.c_str(), "ab")) {
         std::fprintf(file, "%s\n", line);
         std::fclose(file);
     }
@@ -35,10 +30,10 @@ HMENU MakePopup(int items, int special, UINT command)
     for (int i = 0; i < items; ++i) {
         if (i == special) {
             AppendMenuA(popup, MF_STRING, command, "*");
-        } else if (i % 3 == 2) {
+        } else if (host::IsSeparator(i)) {
             AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
         } else {
-            AppendMenuA(popup, MF_STRING, 0x8000 + 16 * i, "item");
+            AppendMenuA(popup, MF_STRING, host::OtherCommand(i), "item");
         }
     }
     return popup;
@@ -47,11 +42,11 @@ HMENU MakePopup(int items, int special, UINT command)
 HMENU MakeMenuBar()
 {
     HMENU bar = CreateMenu();
-    const char* names[] = {"File", "Edit", "View", "Recorder", "Extras"};
-    for (int m = 0; m < 5; ++m) {
-        HMENU popup = m == 0   ? MakePopup(Options.EmptyExitMenu ? 0 : 6, 5, StandInExitCommand)
-                      : m == 3 ? MakePopup(9, 6, StandInEraseCommand)
-                               : MakePopup(4, -1, 0);
+    const char* names[host::MenuCount] = {"File", "Edit", "View", "Recorder", "Extras"};
+    for (int m = 0; m < host::MenuCount; ++m) {
+        HMENU popup = m == host::ExitMenu    ? MakePopup(Settings.ExitMenuItems, Settings.ExitMenuItems - 1, host::ExitCommand)
+                      : m == host::EraseMenu ? MakePopup(9, host::EraseItem, host::EraseCommand)
+                                             : MakePopup(4, -1, 0);
         AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), names[m]);
     }
     return bar;
@@ -63,10 +58,12 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         Report("click");
         DestroyWindow(dialog);
         Dialog = nullptr;
-        if (Options.CrashMs != 0) {
-            SetTimer(MainWindow, CrashTimer, Options.CrashMs, nullptr);
-        } else if (!Options.EraseNever) {
-            SetTimer(MainWindow, EraseTimer, Options.EraseMs, nullptr);
+        const long long duration = Settings.EraseDuration;
+        if (Settings.CrashesDuringErase) {
+            // Halfway through the erase, as the simulated host does.
+            SetTimer(MainWindow, CrashTimer, duration > 0 ? static_cast<UINT>(duration / 2) : 5000, nullptr);
+        } else if (duration != host::Never) {
+            SetTimer(MainWindow, EraseTimer, static_cast<UINT>(duration), nullptr);
         }
         return TRUE;
     }
@@ -75,15 +72,16 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 
 void OpenEraseDialog()
 {
-    // An empty dialog template; title and button are set in the edition's texts.
+    // An empty dialog template: the title and the buttons, in the edition's
+    // texts, are added once the dialog exists.
     static const WORD Template[] = {
         LOWORD(WS_POPUP | WS_CAPTION | WS_VISIBLE), HIWORD(WS_POPUP | WS_CAPTION | WS_VISIBLE), 0, 0,
         0, 10, 10, 200, 80, 0, 0, 0, 0};
     Dialog = CreateDialogIndirectParamA(nullptr, reinterpret_cast<LPCDLGTEMPLATEA>(Template), MainWindow, DialogProc, 0);
-    SetWindowTextA(Dialog, Options.East ? "CD-RWの消去" : "Erase CD-RW");
-    CreateWindowExA(0, "Button", "Cancel", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 24, Dialog,
+    SetWindowTextA(Dialog, host::EraseDialogTitle(Settings.Language));
+    CreateWindowExA(0, host::ButtonClass, "Cancel", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 24, Dialog,
                     reinterpret_cast<HMENU>(IDCANCEL), nullptr, nullptr);
-    CreateWindowExA(0, "Button", Options.East ? "消去" : "Erase", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+    CreateWindowExA(0, host::ButtonClass, host::EraseButtonCaption(Settings.Language), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                     100, 10, 80, 24, Dialog, reinterpret_cast<HMENU>(EraseButtonId), nullptr, nullptr);
     EnableWindow(MainWindow, FALSE);  // as a modal dialog does
     Report("dialog opened");
@@ -93,10 +91,10 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 {
     switch (message) {
     case WM_COMMAND:
-        if (wParam == StandInEraseCommand) {
+        if (wParam == host::EraseCommand) {
             Report("erase command");
-            if (!Options.NoDialog) OpenEraseDialog();
-        } else if (wParam == StandInExitCommand) {
+            if (Settings.OpensEraseDialog) OpenEraseDialog();
+        } else if (wParam == host::ExitCommand) {
             Report("exit command");
             DestroyWindow(window);
         } else {
@@ -140,8 +138,7 @@ LRESULT CALLBACK AfxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 
 void ShowMainWindow()
 {
-    const std::string title = MainTitle + Options.TitleSuffix;
-    MainWindow = CreateWindowExA(0, MainClass, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 300,
+    MainWindow = CreateWindowExA(0, host::MainWindowClass, Settings.MainWindowTitleShown.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 300,
                                  nullptr, MakeMenuBar(), nullptr, nullptr);
     Report("main window shown");
 }
@@ -158,52 +155,33 @@ void RegisterClass(const char* name, WNDPROC proc)
 
 }  // namespace
 
-StandInOptions ParseStandInOptions(const char* words)
+host::HostSettings ParseStandInSettings(const char* text)
 {
-    StandInOptions options;
-    const char* p = words != nullptr ? words : "";
-    while (*p != '\0') {
-        while (*p == ' ') ++p;
-        const char* end = std::strchr(p, ' ');
-        const std::string word(p, end != nullptr ? end : p + std::strlen(p));
-        p += word.size();
-        const std::size_t equals = word.find('=');
-        const std::string key = word.substr(0, equals);
-        const std::string value = equals == std::string::npos ? "" : word.substr(equals + 1);
-        if (key == "east") options.East = true;
-        if (key == "title-suffix") options.TitleSuffix = value;
-        if (key == "window-delay") options.WindowDelay = std::strtoul(value.c_str(), nullptr, 10);
-        if (key == "no-window") options.NoWindow = true;
-        if (key == "no-afx") options.NoAfx = true;
-        if (key == "no-dialog") options.NoDialog = true;
-        if (key == "erase-ms") options.EraseMs = std::strtoul(value.c_str(), nullptr, 10);
-        if (key == "erase-never") options.EraseNever = true;
-        if (key == "crash-ms") options.CrashMs = std::strtoul(value.c_str(), nullptr, 10);
-        if (key == "empty-exit-menu") options.EmptyExitMenu = true;
-        if (key == "quit-after") options.QuitAfterMs = std::strtoul(value.c_str(), nullptr, 10);
-        if (key == "report") options.Report = value;
+    host::HostSettings settings;
+    std::string problem;
+    if (!host::ApplySettings(text != nullptr ? text : "", settings, &problem)) {
+        settings.Report.clear();
+        std::fprintf(stderr, "stand-in host: %s\n", problem.c_str());
     }
-    return options;
+    return settings;
 }
 
-void RunStandInHost(const StandInOptions& options)
+void RunStandInHost(const host::HostSettings& settings)
 {
-    Options = options;
-    RegisterClass(MainClass, MainProc);
-    RegisterClass(AfxClass, AfxProc);
+    Settings = settings;
+    RegisterClass(host::MainWindowClass, MainProc);
+    RegisterClass(host::AfxWindowClass, AfxProc);
     Report("started");
-    if (!Options.NoAfx) {
-        AfxWindow = CreateWindowExA(0, AfxClass, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    if (Settings.AfxWindow) {
+        AfxWindow = CreateWindowExA(0, host::AfxWindowClass, host::AfxWindowTitle, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     }
     // A hidden helper window carries the start-up timer until the main window exists.
     HWND helper = CreateWindowExA(0, "Static", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    if (Options.QuitAfterMs != 0) SetTimer(helper, QuitTimer, Options.QuitAfterMs, nullptr);
-    if (!Options.NoWindow) {
-        if (Options.WindowDelay == 0) {
-            ShowMainWindow();
-        } else {
-            SetTimer(helper, ShowWindowTimer, Options.WindowDelay, nullptr);
-        }
+    if (Settings.QuitAfter != host::Never) SetTimer(helper, QuitTimer, static_cast<UINT>(Settings.QuitAfter), nullptr);
+    if (Settings.AlreadyRunning || Settings.MainWindowDelay == 0) {
+        ShowMainWindow();
+    } else if (Settings.MainWindowDelay != host::Never) {
+        SetTimer(helper, ShowWindowTimer, static_cast<UINT>(Settings.MainWindowDelay), nullptr);
     }
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -1,34 +1,16 @@
-// A stand-in for the host application, for tests under Wine: a real Win32
-// program (or thread) with the windows, menus and erase dialog that the erase
-// run looks for, which reports every message it receives to a file.
+// The stand-in host, for tests under Wine: a real Win32 program (or thread)
+// with the windows, menus and erase dialog that the erase run looks for, as
+// tests/host/host_description.h describes them, which appends every thing it
+// does and every message it receives to a report file.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
+#include "host_description.h"
 
-struct StandInOptions {
-    bool East = false;            // Japanese edition texts in the erase dialog
-    std::string TitleSuffix;      // appended to the main window's title
-    DWORD WindowDelay = 0;        // ms before the main window appears
-    bool NoWindow = false;        // never show the main window
-    bool NoAfx = false;           // no Afx window
-    bool NoDialog = false;        // the erase command opens nothing
-    DWORD EraseMs = 3000;         // how long the main window stays disabled after the click
-    bool EraseNever = false;
-    DWORD CrashMs = 0;            // nonzero: vanishes this long after the click instead of finishing
-    bool EmptyExitMenu = false;   // the first menu has no items
-    DWORD QuitAfterMs = 0;        // nonzero: exits by itself this long after starting
-    std::string Report;           // file the host appends its lines to
-};
+// Reads the host's settings text (name=value words parted by ';').
+host::HostSettings ParseStandInSettings(const char* text);
 
-// Reads options written as words: east, title-suffix=TEXT, window-delay=MS,
-// no-window, no-afx, no-dialog, erase-ms=MS, erase-never, crash-ms=MS,
-// empty-exit-menu, quit-after=MS, report=PATH.
-StandInOptions ParseStandInOptions(const char* words);
-
-// Runs the host on the calling thread until it exits (exit command or WM_QUIT).
-void RunStandInHost(const StandInOptions& options);
-
-constexpr UINT StandInEraseCommand = 0x8045;
-constexpr UINT StandInExitCommand = 0xE141;
+// Runs the host on the calling thread until it exits (exit command, WM_QUIT
+// or quit-after).
+void RunStandInHost(const host::HostSettings& settings);

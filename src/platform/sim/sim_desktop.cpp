@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <utility>
 
@@ -12,7 +13,6 @@ namespace {
 struct Window {
     std::string ClassName;
     std::string Title;
-    ThreadId Thread;
     WindowProc Proc;
     bool Enabled = true;
     HMENU Menu = nullptr;
@@ -106,7 +106,7 @@ bool Matches(const Window& window, LPCSTR className, LPCSTR title)
            (title == nullptr || SameText(window.Title, title));
 }
 
-std::string Hex(const void* handle)
+std::string HandleText(const void* handle)
 {
     if (handle == nullptr) return "null";
     char text[24];
@@ -209,11 +209,10 @@ std::string WithoutEnclosingQuotes(const std::string& path)
 
 const char* OpName(Op op)
 {
-    static const char* const names[OpCount] = {
-        "FindWindowA", "FindWindowExA", "IsWindow", "IsWindowEnabled", "GetMenu", "GetSubMenu",
-        "GetMenuItemCount", "GetMenuItemID", "SendNotifyMessageA", "SetForegroundWindow",
-        "MessageBoxA", "MessageBeep", "ShellExecuteA", "Sleep", "GetCommandLineA", "ExitProcess",
-    };
+#define VESKARA_OPERATION_NAME(Result, Name, Parameters) #Name,
+    static const char* const names[] = {VESKARA_DESKTOP_OPERATIONS(VESKARA_OPERATION_NAME)};
+#undef VESKARA_OPERATION_NAME
+    static_assert(std::size(names) == OpCount, "one name for every operation");
     return names[static_cast<int>(op)];
 }
 
@@ -231,14 +230,12 @@ void Reset()
     D().CommandLine = "veskara.exe";
 }
 
-HWND CreateWindow(const std::string& className, const std::string& title, HWND parent, ThreadId thread,
-                  WindowProc proc)
+HWND CreateWindow(const std::string& className, const std::string& title, HWND parent, WindowProc proc)
 {
     HWND handle = NewHandle<HWND>();
     Window window;
     window.ClassName = className;
     window.Title = title;
-    window.Thread = thread;
     window.Proc = std::move(proc);
     D().Windows[Key(handle)] = std::move(window);
     if (Window* owner = FindLiving(parent)) {
@@ -346,7 +343,7 @@ bool WasCalled(Op op) { return CallCount(op) > 0; }
 }  // namespace sim
 
 using sim::D;
-using sim::Hex;
+using sim::HandleText;
 using sim::Number;
 using sim::Op;
 using sim::Perform;
@@ -356,26 +353,26 @@ HWND FindWindowA(LPCSTR className, LPCSTR windowName)
 {
     return Perform<HWND>(
         Op::FindWindowA, Quote(className) + ", " + Quote(windowName), nullptr,
-        [&] { return sim::FindAmong(nullptr, nullptr, className, windowName); }, Hex);
+        [&] { return sim::FindAmong(nullptr, nullptr, className, windowName); }, HandleText);
 }
 
 HWND FindWindowExA(HWND parent, HWND childAfter, LPCSTR className, LPCSTR windowName)
 {
     return Perform<HWND>(
-        Op::FindWindowExA, Hex(parent) + ", " + Hex(childAfter) + ", " + Quote(className) + ", " + Quote(windowName),
-        nullptr, [&] { return sim::FindAmong(parent, childAfter, className, windowName); }, Hex);
+        Op::FindWindowExA, HandleText(parent) + ", " + HandleText(childAfter) + ", " + Quote(className) + ", " + Quote(windowName),
+        nullptr, [&] { return sim::FindAmong(parent, childAfter, className, windowName); }, HandleText);
 }
 
 BOOL IsWindow(HWND window)
 {
     return Perform<BOOL>(
-        Op::IsWindow, Hex(window), 0, [&] { return sim::FindLiving(window) != nullptr ? 1 : 0; }, Number);
+        Op::IsWindow, HandleText(window), 0, [&] { return sim::FindLiving(window) != nullptr ? 1 : 0; }, Number);
 }
 
 BOOL IsWindowEnabled(HWND window)
 {
     return Perform<BOOL>(
-        Op::IsWindowEnabled, Hex(window), 0,
+        Op::IsWindowEnabled, HandleText(window), 0,
         [&] {
             const sim::Window* living = sim::FindLiving(window);
             return living != nullptr && living->Enabled ? 1 : 0;
@@ -386,12 +383,12 @@ BOOL IsWindowEnabled(HWND window)
 HMENU GetMenu(HWND window)
 {
     return Perform<HMENU>(
-        Op::GetMenu, Hex(window), nullptr,
+        Op::GetMenu, HandleText(window), nullptr,
         [&]() -> HMENU {
             const sim::Window* living = sim::FindLiving(window);
             return living != nullptr ? living->Menu : nullptr;
         },
-        Hex);
+        HandleText);
 }
 
 namespace {
@@ -406,18 +403,18 @@ const sim::MenuItem* ItemAt(HMENU menu, int position)
 HMENU GetSubMenu(HMENU menu, int position)
 {
     return Perform<HMENU>(
-        Op::GetSubMenu, Hex(menu) + ", " + Number(position), nullptr,
+        Op::GetSubMenu, HandleText(menu) + ", " + Number(position), nullptr,
         [&]() -> HMENU {
             const sim::MenuItem* item = ItemAt(menu, position);
             return item != nullptr && sim::FindMenu(item->Submenu) != nullptr ? item->Submenu : nullptr;
         },
-        Hex);
+        HandleText);
 }
 
 int GetMenuItemCount(HMENU menu)
 {
     return Perform<int>(
-        Op::GetMenuItemCount, Hex(menu), -1,
+        Op::GetMenuItemCount, HandleText(menu), -1,
         [&] {
             const auto* items = sim::FindMenu(menu);
             return items == nullptr ? -1 : static_cast<int>(items->size());
@@ -428,7 +425,7 @@ int GetMenuItemCount(HMENU menu)
 UINT GetMenuItemID(HMENU menu, int position)
 {
     return Perform<UINT>(
-        Op::GetMenuItemID, Hex(menu) + ", " + Number(position), static_cast<UINT>(-1),
+        Op::GetMenuItemID, HandleText(menu) + ", " + Number(position), static_cast<UINT>(-1),
         [&] {
             const sim::MenuItem* item = ItemAt(menu, position);
             return item == nullptr || item->Submenu != nullptr ? static_cast<UINT>(-1) : item->Command;
@@ -440,18 +437,12 @@ BOOL SendNotifyMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return Perform<BOOL>(
         Op::SendNotifyMessageA,
-        Hex(window) + ", " + sim::MessageName(message) + ", " + Number(static_cast<long long>(wParam)) + ", " +
+        HandleText(window) + ", " + sim::MessageName(message) + ", " + Number(static_cast<long long>(wParam)) + ", " +
             Number(lParam),
         0,
         [&] {
-            const sim::Window* living = sim::FindLiving(window);
-            if (living == nullptr) return 0;
-            if (living->Thread == sim::RunThread) {
-                // A window of the sending thread handles the message before the send returns.
-                sim::Deliver(window, message, wParam, lParam);
-            } else {
-                sim::After(sim::DeliveryDelay, [=] { sim::Deliver(window, message, wParam, lParam); });
-            }
+            if (sim::FindLiving(window) == nullptr) return 0;
+            sim::After(sim::DeliveryDelay, [=] { sim::Deliver(window, message, wParam, lParam); });
             return 1;
         },
         Number);
@@ -460,7 +451,7 @@ BOOL SendNotifyMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 BOOL SetForegroundWindow(HWND window)
 {
     return Perform<BOOL>(
-        Op::SetForegroundWindow, Hex(window), 0, [&] { return sim::FindLiving(window) != nullptr ? 1 : 0; },
+        Op::SetForegroundWindow, HandleText(window), 0, [&] { return sim::FindLiving(window) != nullptr ? 1 : 0; },
         Number);
 }
 
@@ -469,7 +460,7 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
     char style[16];
     std::snprintf(style, sizeof style, "0x%02X", type);
     return Perform<int>(
-        Op::MessageBoxA, Hex(owner) + ", " + Quote(text) + ", " + Quote(caption) + ", " + style, 0,
+        Op::MessageBoxA, HandleText(owner) + ", " + Quote(text) + ", " + Quote(caption) + ", " + style, 0,
         [&] {
             // The simulated user reads the box and presses OK at once.
             D().Boxes.push_back(sim::MessageBoxRecord{D().Clock, owner, text != nullptr ? text : "",
@@ -496,7 +487,7 @@ HINSTANCE ShellExecuteA(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parame
     const auto asHandle = [](int result) { return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(result)); };
     return Perform<HINSTANCE>(
         Op::ShellExecuteA,
-        Hex(owner) + ", " + Quote(operation) + ", " + Quote(file) + ", " + Quote(parameters) + ", " +
+        HandleText(owner) + ", " + Quote(operation) + ", " + Quote(file) + ", " + Quote(parameters) + ", " +
             Quote(directory) + ", " + Number(showCommand),
         asHandle(sim::ShellFileNotFound),
         [&] {

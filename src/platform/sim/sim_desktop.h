@@ -18,21 +18,18 @@ namespace sim {
 
 using Millis = std::int64_t;
 
-// Threads that own windows. The run itself is RunThread; windows of any other
-// thread get notified messages queued rather than handled during the send.
-using ThreadId = int;
-constexpr ThreadId RunThread = 1;
-constexpr ThreadId HostThread = 2;
-
-// How long a queued message waits before its thread handles it.
+// The run has no window of its own: every window belongs to another thread,
+// so a notifying send queues the message, and the window's thread handles it
+// this long afterwards.
 constexpr Millis DeliveryDelay = 1;
 
-enum class Op {
-    FindWindowA, FindWindowExA, IsWindow, IsWindowEnabled, GetMenu, GetSubMenu,
-    GetMenuItemCount, GetMenuItemID, SendNotifyMessageA, SetForegroundWindow,
-    MessageBoxA, MessageBeep, ShellExecuteA, Sleep, GetCommandLineA, ExitProcess,
-};
-constexpr int OpCount = static_cast<int>(Op::ExitProcess) + 1;
+// The desktop operations, made from their one list.
+#define VESKARA_OPERATION_ENUMERATOR(Result, Name, Parameters) Name,
+enum class Op { VESKARA_DESKTOP_OPERATIONS(VESKARA_OPERATION_ENUMERATOR) };
+#undef VESKARA_OPERATION_ENUMERATOR
+#define VESKARA_COUNT_OPERATION(Result, Name, Parameters) +1
+constexpr int OpCount = 0 VESKARA_DESKTOP_OPERATIONS(VESKARA_COUNT_OPERATION);
+#undef VESKARA_COUNT_OPERATION
 const char* OpName(Op op);
 std::optional<Op> OpFromName(const std::string& name);
 
@@ -72,7 +69,7 @@ void Reset();
 // Windows. Top-level windows are searched newest first, children in the order
 // they were made, as on Windows.
 HWND CreateWindow(const std::string& className, const std::string& title, HWND parent = nullptr,
-                  ThreadId thread = HostThread, WindowProc proc = nullptr);
+                  WindowProc proc = nullptr);
 void DestroyWindow(HWND window);  // with its children and its menu bar
 void EnableWindow(HWND window, bool enabled);
 void SetMenu(HWND window, HMENU menu);
