@@ -20,6 +20,9 @@ Xvfb :88 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k >/dev/null 2>&1; kill $xvfb' EXIT
 [ -f "$WINEPREFIX/system.reg" ] || { "$wine" wineboot -i >/dev/null 2>&1; wineserver -w; }
+# The title bar's close button is a glyph of the Marlett font, which this Wine
+# does not find by itself: without it the button shows a letter "r".
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 for edition in west east; do
   mkdir -p "build/pictures/$edition"
   "$wine" explorer /desktop=veskara,640x400 \

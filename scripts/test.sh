@@ -19,6 +19,8 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 jobs=$(nproc)
+# Debian's Python, where install-deps.sh puts the modules the checks need.
+python=/usr/bin/python3
 logs=build/test-logs
 ./scripts/install-deps.sh test || exit 1
 mkdir -p "$logs"
@@ -85,7 +87,7 @@ windows_builds() {
   cmake --build build/win32 --target package >/dev/null || return 1
   configure_and_build build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw.cmake -DMINGW_ARCH=x86_64 \
     -DCMAKE_BUILD_TYPE=MinSizeRel || return 1
-  /usr/bin/python3 tests/windows/check_artifacts.py build/win32
+  "$python" tests/windows/check_artifacts.py build/win32
 }
 
 # Wine: a prefix of our own for each loader, a Japanese code page, and an X
@@ -125,7 +127,7 @@ wine_conformance() {
 }
 
 wine_end_to_end() {
-  python3 tests/windows/e2e.py "$1" 4
+  "$python" tests/windows/e2e.py "$1" 4
 }
 
 step native-tests native_tests

@@ -40,7 +40,7 @@ const char* SkipArgument(const char* p)
     return p;
 }
 
-std::string Hex(const char* bytes, int length)
+std::string HexBytes(const char* bytes, int length)
 {
     std::string hex;
     for (int i = 0; i < length; ++i) {
@@ -97,7 +97,7 @@ void HandleBox(HWND box)
     const int length = GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     char caption[64];
     GetWindowTextA(box, caption, sizeof caption);
-    Report("box " + IconKind(box) + " " + Hex(text, length) + " caption=" + caption);
+    Report("box " + IconKind(box) + " " + HexBytes(text, length) + " caption=" + caption);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     for (int i = 0; i < 50 && IsWindow(box); ++i) Sleep(100);
 }
