@@ -90,34 +90,41 @@ windows_builds() {
   "$python" tests/windows/check_artifacts.py build/win32
 }
 
-# Wine: a prefix of our own for each loader, a Japanese code page, and an X
-# server for the conformance table (the end-to-end lanes start their own).
-export WINEDEBUG=-all LANG=ja_JP.UTF-8
-prefix64="$root/build/wine/prefix"
-prefix32="$root/build/wine/prefix32"
-trap 'WINEPREFIX=$prefix64 wineserver -k >/dev/null 2>&1; WINEPREFIX=$prefix32 wineserver -k >/dev/null 2>&1' EXIT
+# Wine: a prefix of our own, a Japanese code page, and an X server for the
+# conformance table (the end-to-end lanes start their own). One prefix serves
+# both loaders: made where wine32 is installed, it runs 32-bit programs too.
+export WINEPREFIX="$root/build/wine/prefix" WINEDEBUG=-all LANG=ja_JP.UTF-8
+trap 'wineserver -k >/dev/null 2>&1' EXIT
 
-# Uses the loader and prefix of one lane: 64 or 32.
+# Chooses the loader of one lane: 64 (wine64) or 32 (wine, the 32-bit loader).
 use_wine() {
   if [ "$1" = 64 ]; then
-    export WINE=/usr/lib/wine/wine64 WINEPREFIX=$prefix64
-    unset WINEARCH
+    export WINE=/usr/lib/wine/wine64
   else
-    export WINE=/usr/lib/wine/wine WINEPREFIX=$prefix32 WINEARCH=win32
+    export WINE=/usr/lib/wine/wine
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
-    "$WINE" wineboot -i >/dev/null 2>&1
+    /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
 }
 
+# Starts an X server on a display number no other one uses; sets xvfb and display.
+start_xvfb() {
+  local answer
+  answer=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$answer" >/dev/null 2>&1 &
+  xvfb=$!
+  until [ -s "$answer" ] || ! kill -0 "$xvfb" 2>/dev/null; do sleep 0.1; done
+  display=":$(head -n 1 "$answer")"
+  rm -f "$answer"
+}
+
 wine_conformance() {
   local build=$1
-  Xvfb :89 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  local xvfb=$!
-  sleep 1
-  DISPLAY=:89 "$WINE" "$build/tests/conformance/conformance_win32.exe"
+  start_xvfb
+  DISPLAY=$display "$WINE" "$build/tests/conformance/conformance_win32.exe"
   local status=$?
   wineserver -k
   wineserver -w

@@ -218,6 +218,10 @@ def fault_scenarios():
         # The click itself (the Afx close and the erase command are the first two sends).
         fault("in-button-step-click", 15, "SendNotifyMessageA:3:" + other, [message("M6", edition)],
               has=["dialog opened"], lacks=["click"])
+        # An exception that may not be continued, as another compiler's C++ exceptions are; then a
+        # second fault once the M6 box has been dismissed.
+        fault("noncontinuable-in-button-step", 15, "FindWindowExA:3:noncontinuable MessageBoxA:1:%s:after" % one,
+              [message("M6", edition)], has=["dialog opened"], lacks=["click"])
         fault("in-watch", 40, "IsWindowEnabled:1:" + one, [message("M7", edition)], has=["click"])
         fault("in-unguarded-step", 8, "GetMenu:1:" + other, [], has=["afx closed"], lacks=["erase command"])
         # A fault that leaves through user32's own frames (a callback inside EnumWindows), then a
@@ -232,11 +236,20 @@ def fault_scenarios():
     return cases
 
 
+def start_xvfb():
+    """An X server on a display number that no other one uses (Xvfb picks it and says which)."""
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as answer:
+        display = ":" + answer.readline().strip()
+    return xvfb, display
+
+
 def start_lane(number):
     """A copy of the prefix and an X server of the lane's own."""
-    display = ":%d" % (90 + number)
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    xvfb, display = start_xvfb()
     prefix = os.path.join(WORK, "prefix%d" % number)
     shutil.copytree(os.environ["WINEPREFIX"], prefix, symlinks=True)
     env = dict(os.environ, WINEPREFIX=prefix, DISPLAY=display)

@@ -7,9 +7,10 @@
 //     faulty hook or shell extension would: VESKARA_FAULTS lists them as
 //     OPERATION:CALL:KIND[:after], CALL counting that operation's calls from 1,
 //     :after once the real call has returned, and KIND one of null-write,
-//     raise (an application-defined code) or callback (a null-pointer write in
-//     a callback that EnumWindows calls, so that the fault leaves through
-//     frames of user32's own);
+//     raise (an application-defined code), noncontinuable (raised as a C++
+//     exception of another compiler is: code 0xE06D7363, not continuable) or
+//     callback (a null-pointer write in a callback that EnumWindows calls, so
+//     that the fault leaves through frames of user32's own);
 //   - lets the host thread handle what the run sent last before the process
 //     ends, and writes "run ended with status N" to the host's report.
 // It hooks the program's import table: the program's bytes stay as shipped.
@@ -24,8 +25,9 @@
 namespace {
 
 constexpr DWORD HookRaisedCode = 0xE0484F4B;  // an application-defined code, as a hook DLL's own
+constexpr DWORD ForeignCxxExceptionCode = 0xE06D7363;
 
-enum class FaultKind { NullWrite, Raise, Callback };
+enum class FaultKind { NullWrite, Raise, Noncontinuable, Callback };
 
 struct Fault {
     char Operation[32];
@@ -54,8 +56,9 @@ void ReadFaults(const char* text)
         char after[8] = "";
         if (std::sscanf(p, "%31[^:]:%d:%15[^: ]:%7[^ ]", fault.Operation, &fault.Call, kind, after) >= 3) {
             fault.Kind = std::strcmp(kind, "null-write") == 0 ? FaultKind::NullWrite
-                         : std::strcmp(kind, "callback") == 0 ? FaultKind::Callback
-                                                               : FaultKind::Raise;
+                         : std::strcmp(kind, "callback") == 0       ? FaultKind::Callback
+                         : std::strcmp(kind, "noncontinuable") == 0 ? FaultKind::Noncontinuable
+                                                                    : FaultKind::Raise;
             fault.After = std::strcmp(after, "after") == 0;
             ++FaultCount;
         }
@@ -86,6 +89,7 @@ void RaiseIfChosen(const char* operation, int call, bool after)
         switch (fault.Kind) {
         case FaultKind::NullWrite: *static_cast<volatile int*>(nullptr) = 1; break;
         case FaultKind::Raise: RaiseException(HookRaisedCode, 0, 0, nullptr); break;
+        case FaultKind::Noncontinuable: RaiseException(ForeignCxxExceptionCode, EXCEPTION_NONCONTINUABLE, 0, nullptr); break;
         case FaultKind::Callback: EnumWindows(WriteThroughNull, 0); break;
         }
     }

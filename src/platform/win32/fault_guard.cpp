@@ -6,9 +6,10 @@
 // guard is open, the filter resumes the thread at a landing point of the
 // guard; otherwise it ends the process with status 0.
 //
-// What this catches: access violations, RaiseException codes, and any other
-// exception that the code inside the guarded calls does not handle itself,
-// also when raised in a callback inside a call (a window procedure, a hook).
+// What this catches: access violations, RaiseException codes (continuable or
+// not), and any other exception that the code inside the guarded calls does
+// not handle itself, also when raised in a callback inside a call (a window
+// procedure, a hook).
 // What it does not catch:
 //   - exceptions that Windows raises and handles inside a call: they never
 //     leave it, and the run is not disturbed by them;
@@ -79,6 +80,10 @@ LONG WINAPI OnUnhandledFault(EXCEPTION_POINTERS* fault)
                            fault->ExceptionRecord->ExceptionCode != EXCEPTION_STACK_OVERFLOW;
     if (!catchable) ExitProcess(0);  // the last resort: quietly, status 0
     CaughtFault = *fault->ExceptionRecord;
+    // An exception raised as not continuable (another compiler's C++ throw
+    // is) may not be resumed: Windows would raise a new one for every try.
+    // The landing is then jumped to from here, leaving the dispatch behind.
+    if ((fault->ExceptionRecord->ExceptionFlags & EXCEPTION_NONCONTINUABLE) != 0) LandInOpenGuard();
     ResumeInLanding(*fault->ContextRecord);
     return EXCEPTION_CONTINUE_EXECUTION;
 }
