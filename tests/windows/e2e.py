@@ -6,9 +6,12 @@ which also plays the user at every message box: it reads the box's text bytes
 and icon and presses OK). The host is the stand-in host: a separate process
 where Wine allows it, and for the menu, dialog, watch and exit steps a thread
 of the program itself, because Wine cannot read another process's menus:
-run_hook.dll, loaded into the program before its own code runs, starts the
-host there. The same DLL raises real structured exceptions (a null-pointer
-write, a raised code) inside chosen Win32 calls of the program.
+run_hook.dll starts the host there. For such a run the program is copied, byte
+for byte, into a folder of its own beside run_hook.dll named shell32.dll, and
+Wine is told to prefer that DLL to its own, so the program loads it with its
+other DLLs before its own code runs. The same DLL raises real structured
+exceptions (a null-pointer write, a raised code) inside chosen Win32 calls of
+the program.
 
 Every program of one Wine prefix shares its desktop (a box or a host of one
 scenario would be found by another), so scenarios run in lanes: each lane has
@@ -108,8 +111,13 @@ class Scenario:
         running = None
         if self.host is not None:
             env["VESKARA_STAND_IN"] = self.host + ";report=" + win(host_report)
+        program = exe(self.program)
         if self.hosted:
-            env["VESKARA_INJECT"] = win(exe("run_hook", ".dll"))
+            folder = os.path.join(WORK, self.name)
+            os.makedirs(folder)
+            program = shutil.copy(program, folder)
+            shutil.copy(exe("run_hook", ".dll"), os.path.join(folder, "shell32.dll"))
+            env["WINEDLLOVERRIDES"] = "shell32=n,b"
             env["VESKARA_FAULTS"] = self.faults
         if self.host_process is not None:
             host_env = dict(env, VESKARA_STAND_IN=self.host_process + ";report=" + win(host_report))
@@ -117,11 +125,14 @@ class Scenario:
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             if not wait_for(host_report, "main window shown"):
                 return ["the already running host never showed its main window"]
-        command = '"%s" %s' % (win(exe(self.program)), self.arguments)
+        command = '"%s" %s' % (win(program), self.arguments)
         started = time.time()
         env["VESKARA_COMMAND_LINE"] = command
-        subprocess.run([WINE, exe("run_and_watch"), win(report)], env=env,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+        try:
+            subprocess.run([WINE, exe("run_and_watch"), win(report)], env=env,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+        except subprocess.TimeoutExpired:
+            pass  # reported below: no exit line
         self.seconds = time.time() - started
         # Whatever the scenario left running (a host) goes, so the next one starts on an empty desktop.
         subprocess.run(["wineserver", "-k"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -7,14 +7,10 @@
 // or, to hand over a command line byte for byte (quotes and all), with the
 // program's whole command line in the environment variable VESKARA_COMMAND_LINE:
 //   run_and_watch.exe REPORT
-// With VESKARA_INJECT naming a DLL, the program is started suspended and the
-// DLL is loaded into it before the program's own code runs (an APC queued to
-// its first thread, which runs once the loader has set up the process).
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -117,24 +113,9 @@ int main()
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    const char* inject = std::getenv("VESKARA_INJECT");
-    const DWORD flags = inject != nullptr ? CREATE_SUSPENDED : 0;
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         Report("could not start: " + line);
         return 1;
-    }
-    if (inject != nullptr) {
-        const SIZE_T size = std::strlen(inject) + 1;
-        void* path = VirtualAllocEx(process.hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-        const auto load = reinterpret_cast<PAPCFUNC>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
-        if (path == nullptr || !WriteProcessMemory(process.hProcess, path, inject, size, nullptr) ||
-            !QueueUserAPC(load, process.hThread, reinterpret_cast<ULONG_PTR>(path))) {
-            Report(std::string("could not load ") + inject);
-            TerminateProcess(process.hProcess, 98);
-            return 1;
-        }
-        ResumeThread(process.hThread);
     }
     const DWORD started = GetTickCount();
     while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT) {

@@ -1,5 +1,7 @@
-// A hook DLL for the shipped programs under Wine. run_and_watch.exe loads it
-// into a program's process before the program's own code runs; it then
+// A hook DLL for the shipped programs under Wine. The end-to-end driver puts
+// a copy of a program beside this DLL named shell32.dll and has Wine prefer
+// it to its own, so the program loads it with its other DLLs, before its own
+// code runs (shell_stand_in.cpp answers the program's one shell call). It
 //   - runs the stand-in host on a thread of that process, when VESKARA_STAND_IN
 //     gives its settings (Wine cannot read another process's menus, so this is
 //     how the menu, dialog, watch and exit steps meet a host on a real user32);
