@@ -8,8 +8,8 @@
 #   4. a bounded fuzz run of the command line (60 s unless FUZZ_SECONDS says);
 #   5. the two Windows programs, cross-built and read back (machine, imports,
 #      size, version resources, icon);
-#   6. under Wine: the conformance table against the real user32, and the
-#      end-to-end runs of the real programs with the stand-in host and with
+#   6. under Wine: the conformance table against the real user32, the guard
+#      against every kind of fault, and the end-to-end runs of the real programs with the stand-in host and with
 #      real structured exceptions raised inside them: with the 64-bit builds
 #      under wine64 on every machine, and with the 32-bit programs as shipped
 #      under wine32 where this machine executes 32-bit x86 programs.
@@ -121,10 +121,10 @@ start_xvfb() {
   rm -f "$answer"
 }
 
-wine_conformance() {
-  local build=$1
+# Runs one Windows test program under the lane's loader, on an X server of its own.
+wine_program() {
   start_xvfb
-  DISPLAY=$display "$WINE" "$build/tests/conformance/conformance_win32.exe"
+  DISPLAY=$display "$WINE" "$1"
   local status=$?
   wineserver -k
   wineserver -w
@@ -143,12 +143,14 @@ step valgrind valgrind_runs
 step fuzz fuzz_run
 step windows-programs windows_builds
 use_wine 64
-step wine64-conformance wine_conformance build/win64
+step wine64-conformance wine_program build/win64/tests/conformance/conformance_win32.exe
+step wine64-fault-guard wine_program build/win64/tests/windows/fault_guard_check.exe
 step wine64-end-to-end wine_end_to_end build/win64
 lanes=("64-bit builds of the same source under wine64: ran")
 if i386_answer=$(./scripts/can-run-i386.sh); then
   use_wine 32
-  step wine32-conformance wine_conformance build/win32
+  step wine32-conformance wine_program build/win32/tests/conformance/conformance_win32.exe
+  step wine32-fault-guard wine_program build/win32/tests/windows/fault_guard_check.exe
   step wine32-end-to-end wine_end_to_end build/win32
   lanes+=("32-bit programs as shipped under wine32: ran")
 else
