@@ -16,13 +16,9 @@ fi
 export WINEPREFIX="$root/build/wine/pictures" WINEDEBUG=-all LANG=ja_JP.UTF-8
 wine=/usr/lib/wine/wine64
 mkdir -p "$WINEPREFIX" build/pictures docs/messages
-# An X server on a display number that no other one uses.
-answer=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$answer" >/dev/null 2>&1 &
-xvfb=$!
-until [ -s "$answer" ]; do sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$answer")"
-rm -f "$answer"
+source scripts/xvfb.sh
+start_xvfb
+export DISPLAY=$display
 trap 'wineserver -k >/dev/null 2>&1; kill $xvfb' EXIT
 [ -f "$WINEPREFIX/system.reg" ] || { "$wine" wineboot -i >/dev/null 2>&1; wineserver -w; }
 # The title bar's close button is a glyph of the Marlett font, which this Wine

@@ -9,10 +9,11 @@
 #   5. the two Windows programs, cross-built and read back (machine, imports,
 #      size, version resources, icon);
 #   6. under Wine: the conformance table against the real user32, the guard
-#      against every kind of fault, and the end-to-end runs of the real programs with the stand-in host and with
-#      real structured exceptions raised inside them: with the 64-bit builds
-#      under wine64 on every machine, and with the 32-bit programs as shipped
-#      under wine32 where this machine executes 32-bit x86 programs.
+#      against every kind of fault, and the end-to-end runs of the real
+#      programs with the stand-in host and with real structured exceptions
+#      raised inside them: with the 64-bit builds under wine64 on every
+#      machine, and with the 32-bit programs as shipped under wine32 where this
+#      machine executes 32-bit x86 programs.
 # Says which Wine lanes ran, then ends with one line "total: N passed, N failed";
 # exits non-zero on any failure.
 set -uo pipefail
@@ -46,7 +47,9 @@ step() {
     passed=$(sed -E 's/^([a-z -]+: )?([0-9]+) passed, ([0-9]+) failed.*/\2/' <<<"$line")
     failed=$(sed -E 's/^([a-z -]+: )?([0-9]+) passed, ([0-9]+) failed.*/\3/' <<<"$line")
   fi
-  if [ "$status" -ne 0 ] && [ "$failed" -eq 0 ]; then failed=1; fi
+  # A step that ends badly, or says nothing of what passed, has failed.
+  if [ -z "$line" ]; then echo "FAIL  $name printed no count of what passed"; fi
+  if { [ "$status" -ne 0 ] || [ -z "$line" ]; } && [ "$failed" -eq 0 ]; then failed=1; fi
   total_passed=$((total_passed + passed))
   total_failed=$((total_failed + failed))
   summary+=("$(printf '%-22s %4d passed, %2d failed, %4d s' "$name" "$passed" "$failed" $((SECONDS - started)))")
@@ -110,16 +113,7 @@ use_wine() {
   fi
 }
 
-# Starts an X server on a display number no other one uses; sets xvfb and display.
-start_xvfb() {
-  local answer
-  answer=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$answer" >/dev/null 2>&1 &
-  xvfb=$!
-  until [ -s "$answer" ] || ! kill -0 "$xvfb" 2>/dev/null; do sleep 0.1; done
-  display=":$(head -n 1 "$answer")"
-  rm -f "$answer"
-}
+source scripts/xvfb.sh
 
 # Runs one Windows test program under the lane's loader, on an X server of its own.
 wine_program() {

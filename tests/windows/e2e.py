@@ -110,7 +110,7 @@ class Scenario:
         env = dict(lane_env)
         running = None
         if self.host is not None:
-            env["VESKARA_STAND_IN"] = self.host + ";report=" + win(host_report)
+            env["VESKARA_STAND_IN"] = "report=" + win(host_report) + ";" + self.host
         program = exe(self.program)
         if self.hosted:
             folder = os.path.join(WORK, self.name)
@@ -120,7 +120,7 @@ class Scenario:
             env["WINEDLLOVERRIDES"] = "shell32=n,b"
             env["VESKARA_FAULTS"] = self.faults
         if self.host_process is not None:
-            host_env = dict(env, VESKARA_STAND_IN=self.host_process + ";report=" + win(host_report))
+            host_env = dict(env, VESKARA_STAND_IN="report=" + win(host_report) + ";" + self.host_process)
             running = subprocess.Popen([WINE, exe("stand_in_host")], env=host_env,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             if not wait_for(host_report, "main window shown"):

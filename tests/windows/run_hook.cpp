@@ -97,28 +97,32 @@ void RaiseIfChosen(const char* operation, int call, bool after)
     }
 }
 
-// Each hooked operation: counted, faulted where chosen, otherwise the real call.
-#define VESKARA_HOOK(Result, Name, Parameters, Arguments)          \
-    Result(WINAPI* Real##Name) Parameters;                          \
-    Result WINAPI Hooked##Name Parameters                           \
-    {                                                               \
-        const int call = CountCall(#Name);                          \
-        RaiseIfChosen(#Name, call, false);                          \
-        Result result = Real##Name Arguments;                       \
-        RaiseIfChosen(#Name, call, true);                           \
-        return result;                                              \
-    }
+// The operations hooked the plain way: counted, faulted where chosen,
+// otherwise the real call. (FindWindowA and ExitProcess have hooks of their own.)
+#define VESKARA_PLAIN_HOOKS(X)                                                                \
+    X(HWND, FindWindowExA, (HWND a, HWND b, LPCSTR c, LPCSTR d), (a, b, c, d))                \
+    X(HMENU, GetMenu, (HWND a), (a))                                                          \
+    X(HMENU, GetSubMenu, (HMENU a, int b), (a, b))                                            \
+    X(int, GetMenuItemCount, (HMENU a), (a))                                                  \
+    X(UINT, GetMenuItemID, (HMENU a, int b), (a, b))                                          \
+    X(BOOL, IsWindow, (HWND a), (a))                                                          \
+    X(BOOL, IsWindowEnabled, (HWND a), (a))                                                   \
+    X(BOOL, SendNotifyMessageA, (HWND a, UINT b, WPARAM c, LPARAM d), (a, b, c, d))           \
+    X(int, MessageBoxA, (HWND a, LPCSTR b, LPCSTR c, UINT d), (a, b, c, d))                   \
+    X(BOOL, SetForegroundWindow, (HWND a), (a))
 
-VESKARA_HOOK(HWND, FindWindowExA, (HWND a, HWND b, LPCSTR c, LPCSTR d), (a, b, c, d))
-VESKARA_HOOK(HMENU, GetMenu, (HWND a), (a))
-VESKARA_HOOK(HMENU, GetSubMenu, (HMENU a, int b), (a, b))
-VESKARA_HOOK(int, GetMenuItemCount, (HMENU a), (a))
-VESKARA_HOOK(UINT, GetMenuItemID, (HMENU a, int b), (a, b))
-VESKARA_HOOK(BOOL, IsWindow, (HWND a), (a))
-VESKARA_HOOK(BOOL, IsWindowEnabled, (HWND a), (a))
-VESKARA_HOOK(BOOL, SendNotifyMessageA, (HWND a, UINT b, WPARAM c, LPARAM d), (a, b, c, d))
-VESKARA_HOOK(int, MessageBoxA, (HWND a, LPCSTR b, LPCSTR c, UINT d), (a, b, c, d))
-VESKARA_HOOK(BOOL, SetForegroundWindow, (HWND a), (a))
+#define VESKARA_DEFINE_HOOK(Result, Name, Parameters, Arguments) \
+    Result(WINAPI* Real##Name) Parameters;                        \
+    Result WINAPI Hooked##Name Parameters                         \
+    {                                                             \
+        const int call = CountCall(#Name);                        \
+        RaiseIfChosen(#Name, call, false);                        \
+        Result result = Real##Name Arguments;                     \
+        RaiseIfChosen(#Name, call, true);                         \
+        return result;                                            \
+    }
+VESKARA_PLAIN_HOOKS(VESKARA_DEFINE_HOOK)
+#undef VESKARA_DEFINE_HOOK
 
 HWND(WINAPI* RealFindWindowA)(LPCSTR, LPCSTR);
 HWND WINAPI HookedFindWindowA(LPCSTR className, LPCSTR title)
@@ -188,18 +192,12 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
     if (HostRuns) HostSettings = ParseStandInSettings(host);
     ReadFaults(std::getenv("VESKARA_FAULTS"));
     Hook("FindWindowA", HookedFindWindowA, RealFindWindowA);
-    Hook("FindWindowExA", HookedFindWindowExA, RealFindWindowExA);
-    Hook("GetMenu", HookedGetMenu, RealGetMenu);
-    Hook("GetSubMenu", HookedGetSubMenu, RealGetSubMenu);
-    Hook("GetMenuItemCount", HookedGetMenuItemCount, RealGetMenuItemCount);
-    Hook("GetMenuItemID", HookedGetMenuItemID, RealGetMenuItemID);
-    Hook("IsWindow", HookedIsWindow, RealIsWindow);
-    Hook("IsWindowEnabled", HookedIsWindowEnabled, RealIsWindowEnabled);
-    Hook("SendNotifyMessageA", HookedSendNotifyMessageA, RealSendNotifyMessageA);
-    Hook("MessageBoxA", HookedMessageBoxA, RealMessageBoxA);
-    Hook("SetForegroundWindow", HookedSetForegroundWindow, RealSetForegroundWindow);
     Hook("ExitProcess", HookedExitProcess, RealExitProcess);
-    // The thread starts once the loader has finished, before the run's first look-up.
+#define VESKARA_INSTALL_HOOK(Result, Name, Parameters, Arguments) Hook(#Name, Hooked##Name, Real##Name);
+    VESKARA_PLAIN_HOOKS(VESKARA_INSTALL_HOOK)
+#undef VESKARA_INSTALL_HOOK
+    // The thread starts once the loader has finished; the run's first look-up
+    // waits for its main window (HookedFindWindowA).
     if (HostRuns) CreateThread(nullptr, 0, HostThread, nullptr, 0, nullptr);
     return TRUE;
 }

@@ -160,8 +160,14 @@ host::HostSettings ParseStandInSettings(const char* text)
     host::HostSettings settings;
     std::string problem;
     if (!host::ApplySettings(text != nullptr ? text : "", settings, &problem)) {
-        settings.Report.clear();
+        // Said where the test will look (the report, once its word was read).
         std::fprintf(stderr, "stand-in host: %s\n", problem.c_str());
+        if (!settings.Report.empty()) {
+            if (FILE* file = std::fopen(settings.Report.c_str(), "ab")) {
+                std::fprintf(file, "%s\n", problem.c_str());
+                std::fclose(file);
+            }
+        }
     }
     return settings;
 }

@@ -136,7 +136,7 @@ std::string MessageName(UINT message)
 
 std::string MenuCommand(UINT command)
 {
-    return command == static_cast<UINT>(-1) ? "-1" : Number(command);
+    return command == NoCommand ? "-1" : Number(command);
 }
 
 // Counts the call, records it, and applies an injected fault: throws for
@@ -283,7 +283,7 @@ void AppendSeparator(HMENU menu) { AppendCommand(menu, 0); }
 
 void AppendSubmenu(HMENU menu, HMENU submenu)
 {
-    if (auto* items = FindMenu(menu)) items->push_back(MenuItem{static_cast<UINT>(-1), submenu});
+    if (auto* items = FindMenu(menu)) items->push_back(MenuItem{NoCommand, submenu});
 }
 
 void DestroyMenu(HMENU menu)
@@ -425,10 +425,10 @@ int GetMenuItemCount(HMENU menu)
 UINT GetMenuItemID(HMENU menu, int position)
 {
     return Perform<UINT>(
-        Op::GetMenuItemID, HandleText(menu) + ", " + Number(position), static_cast<UINT>(-1),
+        Op::GetMenuItemID, HandleText(menu) + ", " + Number(position), NoCommand,
         [&] {
             const sim::MenuItem* item = ItemAt(menu, position);
-            return item == nullptr || item->Submenu != nullptr ? static_cast<UINT>(-1) : item->Command;
+            return item == nullptr || item->Submenu != nullptr ? NoCommand : item->Command;
         },
         sim::MenuCommand);
 }
